@@ -1,0 +1,5 @@
+#include "preview/oppsett.h"
+
+#include "app/program.h"
+
+TOppsettForm::TOppsettForm(Program& program) : program_(program) {}

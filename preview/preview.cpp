@@ -1,0 +1,7 @@
+#include "preview/preview.h"
+
+#include "app/program.h"
+
+TPreviewForm::TPreviewForm(Program& program) : program_(program) {}
+
+int TPreviewForm::HandleCommandLine(const std::vector<std::string>&) { return 0; }
