@@ -3,3 +3,5 @@
 #include "app/program.h"
 
 TOppsettForm::TOppsettForm(Program& program) : program_(program) {}
+
+void TOppsettForm::LoadDefault() {}

@@ -1,0 +1,4 @@
+#include "app/program.h"
+#include "preview/preview.h"
+
+void TPreviewForm::HentVisning() {}
