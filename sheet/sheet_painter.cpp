@@ -1,6 +1,7 @@
 #include "sheet/sheet_painter.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/program.h"
 #include "pcf/text_helpers.h"
@@ -18,15 +19,21 @@ SheetPainter::SheetPainter(Program& program, const TPreviewForm& sheet, Canvas& 
       pageWidth_(sheet.PageWidth),
       pageHeight_(sheet.PageHeight) {}
 
-void SheetPainter::LineWidth(int w) { c.pen.width = w != 1 ? 3 * w : 1; }
+void SheetPainter::LineWidth(int w) {
+    c.pen.width = w != 1 ? 3 * w : 1;
+}
 
-void SheetPainter::TextSize(int size) { c.font.size = NyFontSize(size); }
+void SheetPainter::TextSize(int size) {
+    c.font.size = NyFontSize(size);
+}
 
 void SheetPainter::RisingText(int x, int y, const std::string& text) {
     c.font.name = "Arial";
     c.font.size = NyFontSize(8);
     c.font.color = kBlack;
     c.brush = kWhite;
+    // The style becomes italic alone: a bold font before a rising text is not kept.
+    c.font.bold = false;
     c.font.italic = true;
     // The text is drawn with a turned copy of the font; the canvas font itself
     // is never left rotated.
@@ -63,15 +70,20 @@ void SheetPainter::ListFont() {
 }
 
 void SheetPainter::LineMm(int x1, int y1, int x2, int y2) {
-    NoteCursor();
     c.Line(pmm(x1), pmm(y1), pmm(x2), pmm(y2));
 }
 
-void SheetPainter::TextMm(int x, int y, const std::string& text) { c.TextOut(pmm(x), pmm(y), text); }
+void SheetPainter::TextMm(int x, int y, const std::string& text) {
+    c.TextOut(pmm(x), pmm(y), text);
+}
 
-const std::string& SheetPainter::Cell(int col) const { return sheet_.bTabell.Cell(col, row); }
+const std::string& SheetPainter::Cell(int col) const {
+    return sheet_.bTabell.Cell(col, row);
+}
 
-const std::string& SheetPainter::CellAt(int col, int r) const { return sheet_.bTabell.Cell(col, r); }
+const std::string& SheetPainter::CellAt(int col, int r) const {
+    return sheet_.bTabell.Cell(col, r);
+}
 
 bool SheetPainter::Option(int index) const {
     const TOppsettForm* settings = program_.oppsett.get();
@@ -79,9 +91,13 @@ bool SheetPainter::Option(int index) const {
            settings->Option[index];
 }
 
-bool SheetPainter::Boying() const { return sheet_.Boying; }
+bool SheetPainter::Boying() const {
+    return sheet_.Boying;
+}
 
-int SheetPainter::LengthDecimals() const { return program_.LengthDecimals; }
+int SheetPainter::LengthDecimals() const {
+    return program_.LengthDecimals;
+}
 
 std::string SheetPainter::LengthText(double value) const {
     int d = program_.LengthDecimals;
@@ -93,4 +109,20 @@ void SheetPainter::NoteCursor() {
     if (st.CursorX < 0 || st.CursorY < 0 || pmm(st.CursorX) > pageWidth_ ||
         pmm(st.CursorY) > pageHeight_)
         ranOffPage_ = true;
+}
+
+void SheetPainter::RectMm(int x1, int y1, int x2, int y2) {
+    c.Rectangle(pmm(x1), pmm(y1), pmm(x2), pmm(y2));
+}
+
+void SheetPainter::PolylineMm(std::initializer_list<std::pair<int, int>> points) {
+    std::vector<CanvasPoint> pixels;
+    pixels.reserve(points.size());
+    for (const auto& [x, y] : points) pixels.push_back({pmm(x), pmm(y)});
+    c.Polyline(pixels);
+}
+
+std::string SheetPainter::FirmText(std::string TOppsettForm::*field) const {
+    const TOppsettForm* settings = program_.oppsett.get();
+    return settings ? settings->*field : std::string();
 }

@@ -1,9 +1,12 @@
 #pragma once
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 class Canvas;
 class Program;
 class TPreviewForm;
+class TOppsettForm;
 
 // The walking state of the spool sketch on one page.
 struct SketchState {
@@ -22,7 +25,7 @@ struct SketchState {
 // Co-ordinates of the page are whole millimetres from the top-left corner;
 // the canvas works in device pixels.
 class SheetPainter {
-public:
+  public:
     SheetPainter(Program& program, const TPreviewForm& sheet, Canvas& canvas);
 
     // The whole page.
@@ -32,8 +35,8 @@ public:
     int pmm(int mm) const { return mm * pixelprmm_; }
     static int NyFontSize(int size) { return size; }
     int WholeMm(int pixels) const { return pixels / pixelprmm_; }
-    int W() const { return pageWidth_; }            // exact right edge, pixels
-    int H() const { return pageHeight_; }           // exact bottom edge, pixels
+    int W() const { return pageWidth_; }              // exact right edge, pixels
+    int H() const { return pageHeight_; }             // exact bottom edge, pixels
     int Wmm() const { return WholeMm(pageWidth_); }   // W'
     int Hmm() const { return WholeMm(pageHeight_); }  // H'
     void LineWidth(int w);
@@ -123,8 +126,23 @@ public:
     // Whether the sketch ran off the page (for a warning naming the sheet).
     bool RanOffPage() const { return ranOffPage_; }
 
-private:
+  private:
+    // Marks the page as overrun when the cursor has left the drawing surface.
     void NoteCursor();
+    // The symbol of the current row by its part kind (step 9.3 of the page).
+    void DrawRowSymbol();
+    // Pixel positions against the exact right and bottom edges.
+    int FromRight(int mm) const { return pageWidth_ - pmm(mm); }
+    int FromBottom(int mm) const { return pageHeight_ - pmm(mm); }
+    // Rectangle and polyline with corners in millimetres.
+    void RectMm(int x1, int y1, int x2, int y2);
+    void PolylineMm(std::initializer_list<std::pair<int, int>> points);
+    // Text of the user settings, empty when there are none.
+    std::string FirmText(std::string TOppsettForm::*field) const;
+    // One material-list line of cells (heading or part) at the top edge y.
+    void MaterialBox(int y);
+    // The co-ordinate table's box and dividers from y1 to y2.
+    void CoordBox(int y1, int y2);
 
     Program& program_;
     const TPreviewForm& sheet_;
