@@ -27,12 +27,17 @@ enum OptionIndex {
 
 // The settings window (never shown): the user settings as its controls hold them.
 class TOppsettForm {
-public:
+  public:
+    static constexpr int kOptionCount = 17;
+    // Configuration keys and list captions of the options, by index.
+    static const std::array<const char*, kOptionCount>& OptionKeys();
+    static const std::array<const char*, kOptionCount>& OptionCaptions();
+
     // Asks the folder tree for its five folders and fixes BendersFile.
     explicit TOppsettForm(Program& program);
 
     std::string EditFirmanavn, EditAdresse1, EditAdresse2, EditPostNummer, EditPostSted;
-    std::array<bool, 17> Option{};
+    std::array<bool, kOptionCount> Option{};
     int Avrunding = 0;
     int AvrundVinkel = 1;
     int AvrundVimo = 1;
@@ -47,6 +52,10 @@ public:
     // LengthDecimals and LogMessages of the program.
     void LoadDefault();
 
-private:
+    // The choice index a rounding text selects: a decimal integer kept within
+    // -1 (nothing chosen) to 3; any other text chooses 0.
+    static int RoundingChoice(const std::string& text);
+
+  private:
     Program& program_;
 };
