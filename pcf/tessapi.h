@@ -5,7 +5,7 @@
 // bend radius, and the four columns of the bender in force. The pipe size
 // index points into them for the sheet on show.
 class PipeSizeTables {
-public:
+  public:
     static constexpr int kSizes = 25;
 
     static const std::array<int, kSizes>& NominalBore();
