@@ -69,7 +69,7 @@ void TForm2::FormShow() {
     }
     LogFolder = program_.reg.Ini().ReadString(kSection, "LogFiles", kDefaultLogs);
     LogLine("STARTING UP");
-    ClientHeight = kCollapsedHeight;
+    WindowHeight = kCollapsedHeight;
     DetailsVisible = false;
     Knapp = "Details";
     Caption = kShownCaption;
@@ -138,12 +138,12 @@ void TForm2::TidChange() {
 }
 
 void TForm2::KnappClick() {
-    if (ClientHeight < 85) {
-        ClientHeight = kExpandedHeight;
+    if (WindowHeight < 85) {
+        WindowHeight = kExpandedHeight;
         DetailsVisible = true;
         Knapp = "No details";
     } else {
-        ClientHeight = kCollapsedHeight;
+        WindowHeight = kCollapsedHeight;
         DetailsVisible = false;
         Knapp = "Details";
     }

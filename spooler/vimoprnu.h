@@ -48,7 +48,7 @@ class TForm2 {
 
     // Controls, by their names.
     std::string Caption = "Solvanta VIMO Print";
-    int ClientHeight = kCollapsedHeight;
+    int WindowHeight = kCollapsedHeight;
     bool DetailsVisible = false;  // interval and settings panels
     std::string Knapp = "Details";
     std::array<Rgb, kLampCount> Lamps{kLampGreen, kLampIdle, kLampIdle,
