@@ -10,7 +10,7 @@ class Canvas;
 // The preview window: holds one loaded sheet, draws and prints it. It is never
 // shown; its fields are the sheet's values.
 class TPreviewForm {
-public:
+  public:
     explicit TPreviewForm(Program& program);
 
     // The loaded sheet (set by HentVisning).
@@ -57,7 +57,18 @@ public:
     std::string JobTitle() const;
     // The last failed print, for the caller's status line.
     std::string LastPrintError;
+    // The file the sheet came from (a PCF or PPV), named in the print job's
+    // title; the command line sets it, a spool cycle may set it per job.
+    std::string SourceFileName;
 
-private:
+    // A path made absolute from the working folder, its case kept.
+    std::string FullPath(const std::string& path) const;
+    // The sheet path of a PCF path: the first ".pcf" (any case) removed and
+    // ".ppv" appended; empty when the path holds no ".pcf".
+    static std::string SheetPathFor(const std::string& path);
+
+  private:
+    bool FailPrint(const std::string& reason);
+
     Program& program_;
 };
