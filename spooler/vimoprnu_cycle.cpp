@@ -1,6 +1,7 @@
 // The spool inspection cycle: one job per tick, from the spool folder through
 // conversion, loading, printing and clean-up.
 #include <exception>
+#include <filesystem>
 
 #include "app/program.h"
 #include "pcf/pcfdebug.h"
