@@ -101,6 +101,11 @@ void SheetPainter::ReferenceBalloon() {
     const int x = st.CursorX, y = st.CursorY;
 
     c.brush = kWhite;
+    // The box is measured in the font in force, but its lines are level texts:
+    // a smaller font left by the element before would give a box its lines
+    // run out of, so it is measured at no less than their size.
+    if (c.font.size < NyFontSize(7))
+        TextSize(7);
     std::array<std::string, 4> lines;
     int w = 0;
     for (int j = 0; j < 4; ++j) {

@@ -185,8 +185,8 @@ void SheetPainter::DrawStartFlange() {
     OversizeBox(0, RoundedSetback(sheet_.FlensFremtrekk));
     PositionMarker(2);
     if (sheet_.Din2605) {
-        // A flange of this standard sits on the pipe end: no setback run is
-        // drawn, so the spool still counts as not begun.
+        // The bar alone: no stroke is drawn, so the spool still counts as
+        // not begun and the next flange row opens it again.
         FlangeBar();
         return;
     }

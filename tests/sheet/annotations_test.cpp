@@ -255,6 +255,36 @@ TEST(Annotations, ReferenceBalloonGrowsUpwardsWithItsLines) {
     }
 }
 
+// A smaller font left behind (the material list's size 5, the oversize box's
+// size 6) would make a box that its size-7 lines run out of.
+TEST(Annotations, ReferenceBalloonHoldsItsLinesAfterASmallFont) {
+    for (int inherited : {5, 6, 7}) {
+        SCOPED_TRACE(inherited);
+        SketchBench b;
+        b.MoveTo(100, 120);
+        const char* words[] = {"FOR", "PORTSIDE", "UP", "SB"};
+        const char* values[] = {"1234", "12345", "87", "3"};
+        for (int j = 0; j < 4; ++j) {
+            b.SetCell(11 + j, words[j]);
+            b.SetCell(15 + j, values[j]);
+        }
+        b.canvas.font.size = inherited;
+        b.P().ReferenceBalloon();
+        auto rects = b.canvas.Calls("Rectangle");
+        ASSERT_EQ(rects.size(), 1u);
+        const int x1 = rects[0].args[0], y1 = rects[0].args[1];
+        const int x2 = rects[0].args[2], y2 = rects[0].args[3];
+        for (const auto& text : b.canvas.Texts()) {
+            const int width = static_cast<int>(text.text.size()) * 2 * text.font.size;
+            EXPECT_LE(text.args[0] + width, x2);
+            EXPECT_LE(text.args[1] + 4 * text.font.size, y2);
+            EXPECT_GE(text.args[0], x1);
+            EXPECT_GE(text.args[1], y1);
+        }
+        EXPECT_EQ(y2, 92 * kPx);
+    }
+}
+
 TEST(Annotations, ReferenceBalloonHiddenOrEmptyDrawsNothing) {
     struct {
         bool hideRefs;
