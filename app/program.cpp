@@ -1,6 +1,5 @@
 #include "app/program.h"
 
-
 #include <filesystem>
 
 #include "platform/clock.h"
@@ -34,7 +33,8 @@ bool Writable(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::exists(st)) return false;
+    if (ec || !fs::exists(st))
+        return false;
     auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return (st.permissions() & writeBits) != fs::perms::none;
 }
@@ -67,14 +67,17 @@ int Program::Start(const std::vector<std::string>& commandLine) {
 
     std::string etc = appdata + "/Solvanta/etc/";
     std::string folder = host.WorkingFolder();
-    if (!folder.empty() && folder.back() != '/') folder += '/';
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(folder + "solvanta.ini", ec)) folder = etc;
+    if (!std::filesystem::is_regular_file(folder + "solvanta.ini", ec))
+        folder = etc;
     if (!std::filesystem::is_directory(folder, ec)) {
         folder = etc;
         std::filesystem::create_directories(folder, ec);
     }
-    reg.IniPath = std::filesystem::absolute(folder + "solvanta.ini", ec).lexically_normal().string();
+    reg.IniPath =
+        std::filesystem::absolute(folder + "solvanta.ini", ec).lexically_normal().string();
     reg.IniFolder = std::filesystem::path(reg.IniPath).parent_path().string() + "/";
     bool existed = std::filesystem::exists(reg.IniPath, ec);
 
@@ -100,17 +103,20 @@ int Program::Start(const std::vector<std::string>& commandLine) {
         reg.CreateFolderTree();
 
     textfil.LogActive = reg.IniReadBool("LogToFile");
-    if (reg.IniReadBool("ClearLogFileOnStartup")) textfil.ClearLog();
+    if (reg.IniReadBool("ClearLogFileOnStartup"))
+        textfil.ClearLog();
     textfil.LoadLogFile();
     if (reg.IniReadBool("DeleteTemporaryFiles"))
         reg.DeleteTemporaryFiles(reg.IniReadBool("DeleteSystemTemporaryFiles"));
     reg.LogFolderPath();
-    if (!textfil.LogVerbose) textfil.LogVerbose = reg.IniReadBool("VerboseLogging") && textfil.LogActive;
+    if (!textfil.LogVerbose)
+        textfil.LogVerbose = reg.IniReadBool("VerboseLogging") && textfil.LogActive;
     if (textfil.LogActive) {
         textfil.WriteLog("START: " + program);
         textfil.WriteLog("INIFIL: " + reg.IniPath);
         textfil.WriteLog("BRUKER: " + reg.UserName());
-        if (textfil.LogVerbose) reg.LogLogin();
+        if (textfil.LogVerbose)
+            reg.LogLogin();
     }
     return 0;
 }
@@ -118,8 +124,10 @@ int Program::Start(const std::vector<std::string>& commandLine) {
 void Program::End() {
     bool writable = Writable(reg.IniPath);
     bool crashed = false;
-    if (writable) crashed = !reg.Ini().UpdateFile();
-    if (crashed) textfil.WriteLog("INI-CRASH i QV_REG: " + reg.IniPath);
+    if (writable)
+        crashed = !reg.Ini().UpdateFile();
+    if (crashed)
+        textfil.WriteLog("INI-CRASH i QV_REG: " + reg.IniPath);
     if (textfil.LogVerbose) {
         if (!writable)
             textfil.WriteLog("ADVARSEL: " + reg.IniPath +
@@ -127,7 +135,8 @@ void Program::End() {
         else
             textfil.WriteLog("Oppdaterer " + reg.IniPath);
         textfil.WriteLog("AVSLUTTER PROGRAM. " + std::to_string(textfil.ErrorCount) +
-                         " feilmeldinger og " + std::to_string(textfil.WarningCount) + " advarsler");
+                         " feilmeldinger og " + std::to_string(textfil.WarningCount) +
+                         " advarsler");
         if (textfil.HintCount > 0)
             textfil.WriteLog("Det ble gitt " + std::to_string(textfil.HintCount) +
                              " hint i programmet");
@@ -138,14 +147,16 @@ void Program::End() {
 void Program::RequestExit(int code) {
     exitRequested_ = true;
     exitCode_ = code;
-    if (onExitRequest) onExitRequest(code);
+    if (onExitRequest)
+        onExitRequest(code);
 }
 
 int Program::CreateWindows() {
     form2 = std::make_unique<TForm2>(*this);
     preview = std::make_unique<TPreviewForm>(*this);
     int code = preview->HandleCommandLine(args);
-    if (code != 0) return code;
+    if (code != 0)
+        return code;
     oppsett = std::make_unique<TOppsettForm>(*this);
     bendForm = std::make_unique<TBendForm>(*this);
     return 0;

@@ -35,7 +35,7 @@ struct PlatformServices {
 // configuration file, the converter, the pipe-size tables, the XML reader and
 // the five windows. Every test builds a fresh one.
 class Program {
-public:
+  public:
     explicit Program(PlatformServices services);
     ~Program();
     Program(const Program&) = delete;
@@ -84,7 +84,7 @@ public:
     // Called by RequestExit; the GUI layer ends its loop here.
     std::function<void(int)> onExitRequest;
 
-private:
+  private:
     bool exitRequested_ = false;
     int exitCode_ = 0;
 };

@@ -67,11 +67,15 @@ bool DecodeUtf8(std::string_view s, std::size_t& i, char32_t& cp) {
 
 char32_t CaseMap(char32_t cp, bool upper) {
     if (upper) {
-        if (cp >= 'a' && cp <= 'z') return cp - 32;
-        if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 32;
+        if (cp >= 'a' && cp <= 'z')
+            return cp - 32;
+        if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)
+            return cp - 32;
     } else {
-        if (cp >= 'A' && cp <= 'Z') return cp + 32;
-        if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 32;
+        if (cp >= 'A' && cp <= 'Z')
+            return cp + 32;
+        if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)
+            return cp + 32;
     }
     return cp;
 }
@@ -139,7 +143,8 @@ std::string Utf8ToCp1252(std::string_view text) {
 std::size_t Utf8Length(std::string_view text) {
     std::size_t n = 0;
     for (char ch : text) {
-        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++n;
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
+            ++n;
     }
     return n;
 }
@@ -148,12 +153,17 @@ std::string Utf8Left(std::string_view text, std::size_t n) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (count == n) return std::string(text.substr(0, i));
+            if (count == n)
+                return std::string(text.substr(0, i));
             ++count;
         }
     }
     return std::string(text);
 }
 
-std::string Utf8Upper(std::string_view text) { return MapCase(text, true); }
-std::string Utf8Lower(std::string_view text) { return MapCase(text, false); }
+std::string Utf8Upper(std::string_view text) {
+    return MapCase(text, true);
+}
+std::string Utf8Lower(std::string_view text) {
+    return MapCase(text, false);
+}

@@ -18,7 +18,8 @@ std::string TMeldingForm::Prefix(int kind) {
             return "";
         default: {
             std::string digits = std::to_string(kind);
-            if (digits.size() == 3) digits = "0" + digits;
+            if (digits.size() == 3)
+                digits = "0" + digits;
             return "Feil nr:" + digits + " ";
         }
     }
@@ -28,7 +29,8 @@ void TMeldingForm::Melding(int kind, const std::string& text) {
     Visible = true;
     std::string line = Prefix(kind) + text;
     MeldingListe.push_back(line);
-    if (view) view->ShowLines(MeldingListe);
+    if (view)
+        view->ShowLines(MeldingListe);
     if (program_.LogMessages) {
         std::string logLine = program_.clock.DateTimeText() + "  " + program_.reg.ComputerName() +
                               "(" + std::to_string(ApplicationHandle) + ") " + line;

@@ -6,7 +6,7 @@ class Program;
 
 // What the message window's widget does for the model.
 class MeldingView {
-public:
+  public:
     virtual ~MeldingView() = default;
     // Shows the window (without taking the focus) with these lines, repainted at once.
     virtual void ShowLines(const std::vector<std::string>& lines) = 0;
@@ -15,7 +15,7 @@ public:
 // The stay-on-top message window "Meldinger": a yellow list that keeps every
 // message of the run.
 class TMeldingForm {
-public:
+  public:
     explicit TMeldingForm(Program& program);
 
     std::vector<std::string> MeldingListe;
@@ -28,6 +28,6 @@ public:
     void Melding(int kind, const std::string& text);
     static std::string Prefix(int kind);
 
-private:
+  private:
     Program& program_;
 };

@@ -7,16 +7,20 @@
 QvReg::QvReg(Program& program) : program_(program), ini_(std::make_unique<IniFile>()) {}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    if (folder.back() == '/') return folder + name;
+    if (folder.empty())
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
     return folder + "/" + name;
 }
 
 std::string FolderWithSlash(const std::string& folder) {
     std::string f = folder;
     for (char& ch : f)
-        if (ch == '\\') ch = '/';
-    if (!f.empty() && f.back() != '/') f += '/';
+        if (ch == '\\')
+            ch = '/';
+    if (!f.empty() && f.back() != '/')
+        f += '/';
     return f;
 }
 
@@ -24,8 +28,12 @@ void QvReg::OpenIni(const std::string& path) {
     ini_ = std::make_unique<IniFile>(path);
 }
 
-void QvReg::SetIniSection(const std::string& section) { CurrentSection = section; }
-void QvReg::ResetIniSection() { CurrentSection = "STANDARD"; }
+void QvReg::SetIniSection(const std::string& section) {
+    CurrentSection = section;
+}
+void QvReg::ResetIniSection() {
+    CurrentSection = "STANDARD";
+}
 
 std::string QvReg::IniReadString(const std::string& key) {
     return ini_->ReadString(CurrentSection, key, "");
@@ -33,7 +41,9 @@ std::string QvReg::IniReadString(const std::string& key) {
 int QvReg::IniReadInteger(const std::string& key) {
     return ini_->ReadInteger(CurrentSection, key, 0);
 }
-bool QvReg::IniReadBool(const std::string& key) { return ini_->ReadBool(CurrentSection, key, false); }
+bool QvReg::IniReadBool(const std::string& key) {
+    return ini_->ReadBool(CurrentSection, key, false);
+}
 void QvReg::IniWriteString(const std::string& key, const std::string& value) {
     ini_->WriteString(CurrentSection, key, value);
 }
@@ -59,8 +69,11 @@ std::string QvReg::UserName() {
         userNameAsked_ = true;
         userNameCache_ = !UserOverride.empty() ? UserOverride : LogonUserName();
     }
-    if (userNameCache_.empty()) userNameCache_ = "BRUKER";
+    if (userNameCache_.empty())
+        userNameCache_ = "BRUKER";
     return Utf8Upper(userNameCache_);
 }
 
-std::string QvReg::LogonUserName() { return program_.host.LogonUserName(); }
+std::string QvReg::LogonUserName() {
+    return program_.host.LogonUserName();
+}

@@ -9,7 +9,7 @@ class Program;
 // The configuration file "solvanta.ini" with its current-section helpers, the
 // user name, the folder tree and the host information.
 class QvReg {
-public:
+  public:
     explicit QvReg(Program& program);
 
     // The one in-memory object on the main configuration file (replaced by the
@@ -17,9 +17,9 @@ public:
     IniFile& Ini() { return *ini_; }
     const IniFile& Ini() const { return *ini_; }
 
-    std::string IniPath;     // full path of "solvanta.ini"
-    std::string IniFolder;   // its folder, ending in "/"
-    std::string IpOverride;  // "-ip" value
+    std::string IniPath;       // full path of "solvanta.ini"
+    std::string IniFolder;     // its folder, ending in "/"
+    std::string IpOverride;    // "-ip" value
     std::string UserOverride;  // "--user" value
     std::string CurrentSection = "STANDARD";
 
@@ -60,7 +60,7 @@ public:
     std::string PrinterSpoolFolder();
     void LogLogin();
 
-private:
+  private:
     Program& program_;
     std::unique_ptr<IniFile> ini_;
     std::string userNameCache_;

@@ -15,17 +15,37 @@ namespace fs = std::filesystem;
 namespace {
 
 // The folder tree under the product's base folder, in the order of creation.
-constexpr std::array<const char*, 24> kTree = {
-    "archive", "backup",  "data",      "data\\tessmark", "data\\orlen", "data\\qd3",
-    "data\\docs", "data\\wex", "etc",     "export",        "export\\xml", "export\\pdf",
-    "export\\csv", "export\\html", "export\\html\\varer", "import", "images", "spool",
-    "tmp",     "xml",     "log",       "maler",         "maler\\docs", "maler\\qd3"};
+constexpr std::array<const char*, 24> kTree = {"archive",
+                                               "backup",
+                                               "data",
+                                               "data\\tessmark",
+                                               "data\\orlen",
+                                               "data\\qd3",
+                                               "data\\docs",
+                                               "data\\wex",
+                                               "etc",
+                                               "export",
+                                               "export\\xml",
+                                               "export\\pdf",
+                                               "export\\csv",
+                                               "export\\html",
+                                               "export\\html\\varer",
+                                               "import",
+                                               "images",
+                                               "spool",
+                                               "tmp",
+                                               "xml",
+                                               "log",
+                                               "maler",
+                                               "maler\\docs",
+                                               "maler\\qd3"};
 
 // A folder name of the tree ("data\docs") as a relative path ("data/docs").
 std::string NameAsPath(const std::string& name) {
     std::string p = name;
     for (char& ch : p)
-        if (ch == '\\') ch = '/';
+        if (ch == '\\')
+            ch = '/';
     return p;
 }
 
@@ -42,27 +62,34 @@ std::string QvReg::AppData() {
     return a;
 }
 
-std::string QvReg::BaseFolder() { return AppData() + "/Solvanta/"; }
+std::string QvReg::BaseFolder() {
+    return AppData() + "/Solvanta/";
+}
 
 void QvReg::SetFolder(const std::string& name, const std::string& path) {
     std::string value = path;
-    if (!value.empty() && value.back() != '/') value += '/';
+    if (!value.empty() && value.back() != '/')
+        value += '/';
     ini_->WriteString("FOLDERS", name + "_folder", value);
 }
 
 std::string QvReg::solvantapath(const std::string& name) {
     std::string base = BaseFolder();
-    if (name.empty()) return base;
+    if (name.empty())
+        return base;
     std::string path = ini_->ReadString("FOLDERS", name + "_folder", "");
     for (char& ch : path)
-        if (ch == '\\') ch = '/';
-    if (path.empty()) path = base + NameAsPath(name) + "/";
+        if (ch == '\\')
+            ch = '/';
+    if (path.empty())
+        path = base + NameAsPath(name) + "/";
     if (!IsFolder(path) && name != "bin" && path.find(base) != std::string::npos) {
         program_.textfil.WriteLog("qv_reg.solvantapath(" + name + "): Lager mappen " + path);
         std::error_code ec;
         fs::create_directories(path, ec);
     }
-    if (path.back() != '/') path += '/';
+    if (path.back() != '/')
+        path += '/';
     SetFolder(name, path);
     ini_->UpdateFile();
     return path;
@@ -82,7 +109,8 @@ void QvReg::CreateFolderTree() {
     SetFolder("doc", doc.string());
     std::string base = BaseFolder();
     std::error_code ec;
-    if (!IsFolder(base)) fs::create_directories(base, ec);
+    if (!IsFolder(base))
+        fs::create_directories(base, ec);
     for (const char* name : kTree) {
         mkdirsafe(base + NameAsPath(name));
         SetFolder(name, base + NameAsPath(name));
@@ -110,7 +138,8 @@ namespace {
 // Empties one folder; `isRoot` keeps the folder itself. A symbolic link is
 // removed as an entry and never followed, so nothing outside the folder is touched.
 void EmptyFolder(TextFileLayer& log, const std::string& folder, bool isRoot) {
-    if (log.LogVerbose) log.WriteLog("Sletter mappen " + folder);
+    if (log.LogVerbose)
+        log.WriteLog("Sletter mappen " + folder);
     std::error_code ec;
     std::vector<fs::directory_entry> entries;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
@@ -124,12 +153,14 @@ void EmptyFolder(TextFileLayer& log, const std::string& folder, bool isRoot) {
         }
         if (!fs::is_symlink(st) && (st.permissions() & fs::perms::owner_write) == fs::perms::none)
             fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ec);
-        if (log.LogVerbose) log.WriteLog("Sletter " + folder + name);
+        if (log.LogVerbose)
+            log.WriteLog("Sletter " + folder + name);
         if (!fs::remove(entry.path(), ec) || ec)
             log.WriteLog("FEIL: kan ikke slette filen " + folder + name);
     }
     if (!isRoot) {
-        if (!fs::remove(folder, ec) || ec) log.WriteLog("FEIL: kan ikke slette mappen " + folder);
+        if (!fs::remove(folder, ec) || ec)
+            log.WriteLog("FEIL: kan ikke slette mappen " + folder);
     }
 }
 
@@ -137,17 +168,21 @@ void EmptyFolder(TextFileLayer& log, const std::string& folder, bool isRoot) {
 
 void QvReg::DeleteFolder(const std::string& path) {
     std::string folder = path;
-    if (folder.empty() || folder.back() != '/') folder += '/';
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
     // A guard against emptying a file-system root or a folder just below it.
-    if (Utf8Length(folder) < 7 || !IsFolder(folder)) return;
+    if (Utf8Length(folder) < 7 || !IsFolder(folder))
+        return;
     EmptyFolder(program_.textfil, folder, true);
 }
 
 void QvReg::DeleteTemporaryFiles(bool includeSystem) {
     program_.textfil.WriteLog("Sletter midlertidige filer opprettet av Solvanta programmer");
     std::string p = solvantapath("tmp");
-    if (Utf8Length(p) > 3 && Utf8Upper(p).find("TMP") != std::string::npos) DeleteFolder(p);
-    if (!includeSystem) return;
+    if (Utf8Length(p) > 3 && Utf8Upper(p).find("TMP") != std::string::npos)
+        DeleteFolder(p);
+    if (!includeSystem)
+        return;
     p = program_.host.Env("TEMP") + "/";
     if (Utf8Length(p) > 3 && Utf8Upper(p).find("TEMP") != std::string::npos) {
         program_.textfil.WriteLog("Sletter midlertidige filer i Windows");
@@ -164,6 +199,7 @@ void QvReg::DeleteTemporaryFiles(bool includeSystem) {
 std::string QvReg::ChooseFolder(const std::string& initial) {
     auto chosen = program_.dialogs.ChooseFolder("Valg mappe", initial);
     std::string result = chosen ? *chosen : initial;
-    if (result.empty() || result.back() != '/') result += '/';
+    if (result.empty() || result.back() != '/')
+        result += '/';
     return result;
 }

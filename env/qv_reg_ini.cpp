@@ -16,7 +16,8 @@ bool SameName(const std::string& a, const std::string& b) {
 
 std::string Trim(const std::string& s) {
     std::size_t a = s.find_first_not_of(" \t");
-    if (a == std::string::npos) return {};
+    if (a == std::string::npos)
+        return {};
     std::size_t b = s.find_last_not_of(" \t");
     return s.substr(a, b - a + 1);
 }
@@ -27,7 +28,8 @@ void IniFile::Open(const std::string& path) {
     path_ = path;
     sections_.clear();
     std::ifstream in(path, std::ios::binary);
-    if (!in) return;
+    if (!in)
+        return;
     std::stringstream buffer;
     buffer << in.rdbuf();
     std::string text = Cp1252ToUtf8(buffer.str());
@@ -35,18 +37,22 @@ void IniFile::Open(const std::string& path) {
     std::size_t pos = 0;
     while (pos <= text.size()) {
         std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = text.substr(pos, end - pos);
         pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         std::string t = Trim(line);
-        if (t.empty() || t[0] == ';') continue;
+        if (t.empty() || t[0] == ';')
+            continue;
         if (t.front() == '[' && t.back() == ']') {
             current = &SectionFor(Trim(t.substr(1, t.size() - 2)));
             continue;
         }
         std::size_t eq = t.find('=');
-        if (eq == std::string::npos || !current) continue;
+        if (eq == std::string::npos || !current)
+            continue;
         std::string key = Trim(t.substr(0, eq));
         std::string value = Trim(t.substr(eq + 1));
         bool replaced = false;
@@ -56,19 +62,22 @@ void IniFile::Open(const std::string& path) {
                 break;
             }
         }
-        if (!replaced) current->entries.push_back({key, value});
+        if (!replaced)
+            current->entries.push_back({key, value});
     }
 }
 
 const IniFile::Section* IniFile::FindSection(const std::string& name) const {
     for (const auto& s : sections_)
-        if (SameName(s.name, name)) return &s;
+        if (SameName(s.name, name))
+            return &s;
     return nullptr;
 }
 
 IniFile::Section& IniFile::SectionFor(const std::string& name) {
     for (auto& s : sections_)
-        if (SameName(s.name, name)) return s;
+        if (SameName(s.name, name))
+            return s;
     sections_.push_back({name, {}});
     return sections_.back();
 }
@@ -77,7 +86,8 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
                                 const std::string& def) const {
     if (const Section* s = FindSection(section)) {
         for (const auto& e : s->entries)
-            if (SameName(e.key, key)) return e.value;
+            if (SameName(e.key, key))
+                return e.value;
     }
     return def;
 }
@@ -98,12 +108,16 @@ bool IniFile::ParseInteger(const std::string& text, int& value) {
         base = 16;
         i += 2;
     }
-    if (i >= t.size()) return false;
+    if (i >= t.size())
+        return false;
     long long v = 0;
     auto [ptr, ec] = std::from_chars(t.data() + i, t.data() + t.size(), v, base);
-    if (ec != std::errc() || ptr != t.data() + t.size()) return false;
-    if (negative) v = -v;
-    if (v < INT32_MIN || v > (base == 16 ? 0xFFFFFFFFLL : INT32_MAX)) return false;
+    if (ec != std::errc() || ptr != t.data() + t.size())
+        return false;
+    if (negative)
+        v = -v;
+    if (v < INT32_MIN || v > (base == 16 ? 0xFFFFFFFFLL : INT32_MAX))
+        return false;
     value = static_cast<int>(static_cast<std::int32_t>(v));
     return true;
 }
@@ -144,7 +158,8 @@ bool IniFile::SectionExists(const std::string& section) const {
 bool IniFile::ValueExists(const std::string& section, const std::string& key) const {
     if (const Section* s = FindSection(section)) {
         for (const auto& e : s->entries)
-            if (SameName(e.key, key)) return true;
+            if (SameName(e.key, key))
+                return true;
     }
     return false;
 }
@@ -157,7 +172,8 @@ std::vector<std::string> IniFile::SectionKeys(const std::string& section) const 
 }
 
 bool IniFile::UpdateFile() const {
-    if (path_.empty()) return false;
+    if (path_.empty())
+        return false;
     std::string text;
     for (const auto& s : sections_) {
         text += "[" + s.name + "]\r\n";
@@ -169,14 +185,16 @@ bool IniFile::UpdateFile() const {
     // leaves a truncated configuration file behind.
     auto writeTo = [&bytes](const std::string& target) {
         std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
+        if (!out)
+            return false;
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         return static_cast<bool>(out);
     };
     std::string tmp = path_ + ".tmp";
     if (writeTo(tmp)) {
-        if (std::rename(tmp.c_str(), path_.c_str()) == 0) return true;
+        if (std::rename(tmp.c_str(), path_.c_str()) == 0)
+            return true;
         std::remove(tmp.c_str());
     } else {
         std::remove(tmp.c_str());

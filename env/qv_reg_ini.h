@@ -6,7 +6,7 @@
 // without regard to case; the whole file is read when the object is opened and
 // written back by UpdateFile. The file is Windows-1252 on disk.
 class IniFile {
-public:
+  public:
     IniFile() = default;
     explicit IniFile(const std::string& path) { Open(path); }
 
@@ -34,7 +34,7 @@ public:
     // Parses an integer the way ReadInteger does; false when it is not one.
     static bool ParseInteger(const std::string& text, int& value);
 
-private:
+  private:
     struct Entry {
         std::string key, value;
     };

@@ -14,7 +14,8 @@ namespace {
 
 std::string TrimSpaces(const std::string& s) {
     std::size_t a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
+    if (a == std::string::npos)
+        return {};
     std::size_t b = s.find_last_not_of(' ');
     return s.substr(a, b - a + 1);
 }
@@ -31,7 +32,8 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 }
 
 TextFile::~TextFile() {
-    if (handle) std::fclose(handle);
+    if (handle)
+        std::fclose(handle);
 }
 
 TextFileLayer::TextFileLayer(Clock& clock, Dialogs& dialogs) : clock_(clock), dialogs_(dialogs) {}
@@ -39,10 +41,12 @@ TextFileLayer::TextFileLayer(Clock& clock, Dialogs& dialogs) : clock_(clock), di
 void TextFileLayer::Start(const std::string& logFolder, const std::string& programName) {
     LogList.clear();
     logFolder_ = logFolder;
-    if (!logFolder_.empty() && logFolder_.back() != '/') logFolder_ += '/';
+    if (!logFolder_.empty() && logFolder_.back() != '/')
+        logFolder_ += '/';
     std::string base = std::filesystem::path(programName).filename().string();
     std::size_t dot = base.rfind('.');
-    if (dot != std::string::npos && dot > 0) base = base.substr(0, dot);
+    if (dot != std::string::npos && dot > 0)
+        base = base.substr(0, dot);
     logFile_ = logFolder_ + base + ".log";
 }
 
@@ -52,7 +56,9 @@ int TextFileLayer::Fail(int error) {
     return error;
 }
 
-void TextFileLayer::ErrorBox(const std::string& text) { dialogs_.MessageBox("FEIL", text); }
+void TextFileLayer::ErrorBox(const std::string& text) {
+    dialogs_.MessageBox("FEIL", text);
+}
 
 static int OpenWith(TextFile& file, const std::string& path, const char* mode, bool mustExist) {
     if (file.handle) {
@@ -62,12 +68,16 @@ static int OpenWith(TextFile& file, const std::string& path, const char* mode, b
     file.path = path;
     file.pendingError = 0;
     file.writing = mode[0] != 'r';
-    if (path.empty()) return ENOENT;
-    if (IsDirectory(path)) return EISDIR;
-    if (mustExist && ::access(path.c_str(), F_OK) != 0) return errno ? errno : ENOENT;
+    if (path.empty())
+        return ENOENT;
+    if (IsDirectory(path))
+        return EISDIR;
+    if (mustExist && ::access(path.c_str(), F_OK) != 0)
+        return errno ? errno : ENOENT;
     errno = 0;
     file.handle = std::fopen(path.c_str(), mode);
-    if (!file.handle) return errno ? errno : EIO;
+    if (!file.handle)
+        return errno ? errno : EIO;
     return 0;
 }
 
@@ -93,8 +103,7 @@ int TextFileLayer::OpenForRewrite(TextFile& file, const std::string& path) {
     FeilNr = OpenWith(file, path, "wb", false);
     if (FeilNr != 0) {
         Fail(FeilNr);
-        ErrorBox("Feil under oppretting av ny fil: " + path + "  (" + std::to_string(FeilNr) +
-                 ")");
+        ErrorBox("Feil under oppretting av ny fil: " + path + "  (" + std::to_string(FeilNr) + ")");
     }
     return FeilNr;
 }
@@ -102,9 +111,11 @@ int TextFileLayer::OpenForRewrite(TextFile& file, const std::string& path) {
 int TextFileLayer::CloseTextFile(TextFile& file) {
     int error = file.pendingError;
     if (!file.handle) {
-        if (error == 0) error = EBADF;
+        if (error == 0)
+            error = EBADF;
     } else {
-        if (std::fclose(file.handle) != 0 && error == 0) error = errno ? errno : EIO;
+        if (std::fclose(file.handle) != 0 && error == 0)
+            error = errno ? errno : EIO;
         file.handle = nullptr;
     }
     file.pendingError = 0;
@@ -117,7 +128,8 @@ int TextFileLayer::CloseTextFile(TextFile& file) {
 }
 
 void TextFileLayer::CloseQuietly(TextFile& file) {
-    if (file.handle) std::fclose(file.handle);
+    if (file.handle)
+        std::fclose(file.handle);
     file.handle = nullptr;
     file.pendingError = 0;
 }
@@ -133,7 +145,8 @@ int TextFileLayer::WriteTextLine(TextFile& file, const std::string& text) {
             error = errno ? errno : EIO;
     }
     if (error != 0) {
-        if (file.pendingError == 0) file.pendingError = error;
+        if (file.pendingError == 0)
+            file.pendingError = error;
         return Fail(error);
     }
     FeilNr = 0;
@@ -143,7 +156,8 @@ int TextFileLayer::WriteTextLine(TextFile& file, const std::string& text) {
 bool TextFileLayer::ReadRawLine(TextFile& file, std::string& line) {
     line.clear();
     if (!file.handle || file.writing) {
-        if (file.pendingError == 0) file.pendingError = EBADF;
+        if (file.pendingError == 0)
+            file.pendingError = EBADF;
         return false;
     }
     std::string bytes;
@@ -151,12 +165,14 @@ bool TextFileLayer::ReadRawLine(TextFile& file, std::string& line) {
     bool any = false;
     while ((ch = std::fgetc(file.handle)) != EOF) {
         any = true;
-        if (ch == '\n') break;
+        if (ch == '\n')
+            break;
         bytes += static_cast<char>(ch);
     }
     if (ch == EOF && std::ferror(file.handle) && file.pendingError == 0)
         file.pendingError = errno ? errno : EIO;
-    if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
+    if (!bytes.empty() && bytes.back() == '\r')
+        bytes.pop_back();
     line = Cp1252ToUtf8(bytes);
     return any;
 }
@@ -165,7 +181,8 @@ std::string TextFileLayer::ReadTextLine(TextFile& file) {
     std::string line;
     bool failed = !file.handle || file.writing;
     ReadRawLine(file, line);
-    if (!failed && file.handle && std::ferror(file.handle)) failed = true;
+    if (!failed && file.handle && std::ferror(file.handle))
+        failed = true;
     if (failed) {
         Fail(file.pendingError ? file.pendingError : EBADF);
         file.pendingError = 0;
@@ -178,9 +195,11 @@ std::string TextFileLayer::ReadTextLine(TextFile& file) {
 }
 
 bool TextFileLayer::Eof(TextFile& file) {
-    if (!file.handle) return true;
+    if (!file.handle)
+        return true;
     int ch = std::fgetc(file.handle);
-    if (ch == EOF) return true;
+    if (ch == EOF)
+        return true;
     std::ungetc(ch, file.handle);
     return false;
 }
@@ -191,12 +210,14 @@ int TextFileLayer::AppendLineToFile(const std::string& path, const std::string& 
         OpenForAppend(file, path);
     else
         OpenForRewrite(file, path);
-    if (file.IsOpen()) WriteTextLine(file, text);
+    if (file.IsOpen())
+        WriteTextLine(file, text);
     return CloseTextFile(file);
 }
 
 int TextFileLayer::WriteLog(const std::string& text) {
-    if (!LogActive) return -1;
+    if (!LogActive)
+        return -1;
     LogList.push_back(clock_.DateTimeText() + " " + text);
     if (StartsWith(text, "ERROR:") || StartsWith(text, "FEIL:"))
         ++ErrorCount;
@@ -212,17 +233,22 @@ void TextFileLayer::ClearLog() {
     LogList.clear();
     LogList.push_back(line);
     TextFile file;
-    if (OpenForRewrite(file, logFile_) == 0) WriteTextLine(file, line);
+    if (OpenForRewrite(file, logFile_) == 0)
+        WriteTextLine(file, line);
     CloseTextFile(file);
     ErrorCount = 0;
 }
 
-void TextFileLayer::KeepWrittenLogLine(const std::string& line) { LogList.push_back(line); }
+void TextFileLayer::KeepWrittenLogLine(const std::string& line) {
+    LogList.push_back(line);
+}
 
 void TextFileLayer::LoadLogFile() {
-    if (logFile_.empty() || !std::filesystem::is_regular_file(logFile_)) return;
+    if (logFile_.empty() || !std::filesystem::is_regular_file(logFile_))
+        return;
     TextFile file;
-    if (OpenForReading(file, logFile_) != 0) return;
+    if (OpenForReading(file, logFile_) != 0)
+        return;
     LogList.clear();
     std::string line;
     while (ReadRawLine(file, line)) LogList.push_back(line);
@@ -230,13 +256,16 @@ void TextFileLayer::LoadLogFile() {
 }
 
 void TextFileLayer::WriteLogFile() {
-    if (logFile_.empty()) return;
+    if (logFile_.empty())
+        return;
     // A run that never logged leaves no empty log file behind.
-    if (LogList.empty() && !std::filesystem::exists(logFile_)) return;
+    if (LogList.empty() && !std::filesystem::exists(logFile_))
+        return;
     std::error_code ec;
     std::filesystem::create_directories(logFolder_, ec);
     TextFile file;
-    if (OpenForRewrite(file, logFile_) != 0) return;
+    if (OpenForRewrite(file, logFile_) != 0)
+        return;
     for (const auto& line : LogList) WriteTextLine(file, line);
     CloseTextFile(file);
 }

@@ -26,7 +26,7 @@ struct TextFile {
 // Every text file and the program log go through this layer. Each operation
 // leaves its outcome in FeilNr (0 = success, else an errno value).
 class TextFileLayer {
-public:
+  public:
     TextFileLayer(Clock& clock, Dialogs& dialogs);
 
     int FeilNr = 0;
@@ -68,7 +68,7 @@ public:
     // End: write LogList to the log file, replacing its content.
     void WriteLogFile();
 
-private:
+  private:
     int Fail(int error);
     void ErrorBox(const std::string& text);
 

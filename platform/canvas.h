@@ -18,16 +18,16 @@ struct CanvasPoint {
 
 struct CanvasFont {
     std::string name = "Arial";
-    int size = 10;        // points
+    int size = 10;  // points
     bool bold = false;
     bool italic = false;
     Rgb color = kBlack;
-    int escapement = 0;   // tenths of a degree, counterclockwise
+    int escapement = 0;  // tenths of a degree, counterclockwise
     bool operator==(const CanvasFont&) const = default;
 };
 
 struct CanvasPen {
-    int width = 1;        // device pixels; 0 is the thinnest line
+    int width = 1;  // device pixels; 0 is the thinnest line
     bool dashed = false;
     Rgb color = kBlack;
     bool operator==(const CanvasPen&) const = default;
@@ -42,7 +42,7 @@ struct Bitmap {
 // The page canvas. Co-ordinates are device pixels. The drawing state (font,
 // pen, brush) persists from call to call; the drawing code sets it directly.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     CanvasFont font;

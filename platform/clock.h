@@ -4,7 +4,7 @@
 // Date and time texts of the host. The default date-time text is local time
 // as "YYYY-MM-DD HH:MM:SS"; the short date follows the user's locale.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::string DateTimeText() = 0;
     virtual std::string ShortDateText() = 0;

@@ -8,7 +8,7 @@ class TBendForm;
 // Everything that would wait for a person goes through this interface, so that
 // an unattended run can answer at once.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A modal box with one OK button.
     virtual void MessageBox(const std::string& title, const std::string& text) = 0;

@@ -4,7 +4,7 @@
 
 // Facts about the machine (what the registry told on the original platform).
 class HostInfo {
-public:
+  public:
     virtual ~HostInfo() = default;
     virtual std::string ComputerName() = 0;
     virtual std::string TcpipDomain() = 0;

@@ -68,11 +68,14 @@ long long PosixClock::MonotonicMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void PosixClock::SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void PosixClock::SleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 std::string PosixHostInfo::ComputerName() {
     char buf[256] = {};
-    if (::gethostname(buf, sizeof buf - 1) != 0) return {};
+    if (::gethostname(buf, sizeof buf - 1) != 0)
+        return {};
     return buf;
 }
 
@@ -83,8 +86,10 @@ std::string PosixHostInfo::DomainFromResolvConf(const std::string& text) {
         std::istringstream words(line);
         std::string key, value;
         words >> key >> value;
-        if (key == "domain" && domain.empty()) domain = value;
-        if (key == "search" && search.empty()) search = value;
+        if (key == "domain" && domain.empty())
+            domain = value;
+        if (key == "search" && search.empty())
+            search = value;
     }
     return !domain.empty() ? domain : search;
 }
@@ -93,7 +98,8 @@ std::string PosixHostInfo::TcpipDomain() {
     char buf[256] = {};
     if (::getdomainname(buf, sizeof buf - 1) == 0) {
         std::string d = buf;
-        if (!d.empty() && d != "(none)") return d;
+        if (!d.empty() && d != "(none)")
+            return d;
     }
     return DomainFromResolvConf(ReadWholeFile("/etc/resolv.conf"));
 }
@@ -101,13 +107,17 @@ std::string PosixHostInfo::TcpipDomain() {
 std::vector<std::string> PosixHostInfo::InterfaceAddresses() {
     std::vector<std::string> out;
     ifaddrs* list = nullptr;
-    if (::getifaddrs(&list) != 0) return out;
+    if (::getifaddrs(&list) != 0)
+        return out;
     for (ifaddrs* a = list; a; a = a->ifa_next) {
-        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET) continue;
-        if (a->ifa_flags & IFF_LOOPBACK) continue;
+        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET)
+            continue;
+        if (a->ifa_flags & IFF_LOOPBACK)
+            continue;
         char text[INET_ADDRSTRLEN] = {};
         auto* in = reinterpret_cast<sockaddr_in*>(a->ifa_addr);
-        if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text)) out.emplace_back(text);
+        if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text))
+            out.emplace_back(text);
     }
     ::freeifaddrs(list);
     return out;
@@ -120,9 +130,11 @@ std::string PosixHostInfo::RequestRootFromCupsFiles(const std::string& text) {
         std::istringstream words(line);
         std::string key, value;
         words >> key >> value;
-        if (key == "RequestRoot" && !value.empty()) root = value;
+        if (key == "RequestRoot" && !value.empty())
+            root = value;
     }
-    if (root.back() != '/') root += '/';
+    if (root.back() != '/')
+        root += '/';
     return root;
 }
 
@@ -131,7 +143,8 @@ std::string PosixHostInfo::PrinterSpoolFolder() {
 }
 
 std::string PosixHostInfo::LogonUserName() {
-    if (passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_name && *pw->pw_name) return pw->pw_name;
+    if (passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_name && *pw->pw_name)
+        return pw->pw_name;
     std::string user = GetEnv("USER");
     return user.empty() ? GetEnv("USERNAME") : user;
 }
@@ -139,8 +152,10 @@ std::string PosixHostInfo::LogonUserName() {
 std::string PosixHostInfo::Env(const std::string& name) {
     if (name == "APPDATA") {
         std::string v = GetEnv("APPDATA");
-        if (v.empty()) v = GetEnv("XDG_DATA_HOME");
-        if (v.empty()) v = GetEnv("HOME") + "/.local/share";
+        if (v.empty())
+            v = GetEnv("XDG_DATA_HOME");
+        if (v.empty())
+            v = GetEnv("HOME") + "/.local/share";
         return v;
     }
     if (name == "TEMP") {
@@ -162,16 +177,20 @@ std::string PosixHostInfo::ProgramPath() {
 
 std::string PosixHostInfo::WorkingFolder() {
     char buf[4096] = {};
-    if (!::getcwd(buf, sizeof buf - 1)) return "./";
+    if (!::getcwd(buf, sizeof buf - 1))
+        return "./";
     std::string f = buf;
-    if (f.back() != '/') f += '/';
+    if (f.back() != '/')
+        f += '/';
     return f;
 }
 
 int PosixShell::Run(const std::vector<std::string>& argv) {
-    if (argv.empty()) return -1;
+    if (argv.empty())
+        return -1;
     pid_t pid = ::fork();
-    if (pid < 0) return -1;
+    if (pid < 0)
+        return -1;
     if (pid == 0) {
         std::vector<char*> args;
         for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -181,7 +200,8 @@ int PosixShell::Run(const std::vector<std::string>& argv) {
     }
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return -1;
+        if (errno != EINTR)
+            return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -201,7 +221,8 @@ bool PosixShell::Print(const std::string& path, const std::string& printer) {
 bool PosixShell::Open(const std::string& path) {
     // Detached: the viewer may run for as long as the user likes.
     pid_t pid = ::fork();
-    if (pid < 0) return false;
+    if (pid < 0)
+        return false;
     if (pid == 0) {
         if (::fork() == 0) {
             ::execlp("xdg-open", "xdg-open", path.c_str(), static_cast<char*>(nullptr));

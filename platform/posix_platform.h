@@ -8,7 +8,7 @@
 #include "platform/shell.h"
 
 class PosixClock : public Clock {
-public:
+  public:
     std::string DateTimeText() override;
     std::string ShortDateText() override;
     long long MonotonicMs() override;
@@ -16,7 +16,7 @@ public:
 };
 
 class PosixHostInfo : public HostInfo {
-public:
+  public:
     std::string ComputerName() override;
     std::string TcpipDomain() override;
     std::string DhcpDomain() override { return {}; }
@@ -37,7 +37,7 @@ public:
 
 // "print" runs lp, "open" runs xdg-open; both with an argument vector.
 class PosixShell : public Shell {
-public:
+  public:
     bool Print(const std::string& path, const std::string& printer) override;
     bool Open(const std::string& path) override;
     // Runs a program with arguments and waits for it; returns its exit status
@@ -48,7 +48,7 @@ public:
 // The answers of an unattended run: every box becomes a line for the log and
 // is answered OK at once; nothing waits for a person.
 class UnattendedDialogs : public Dialogs {
-public:
+  public:
     // Where the boxes' texts go (the program log, standard error).
     std::function<void(const std::string&)> report;
 

@@ -9,7 +9,7 @@ enum class Orientation { Portrait, Landscape };
 // The process's printer object: installed printers, the current one, the page
 // and one document at a time.
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
     // Installed printer names in the platform's order; the built-in "PDF file"
     // printer comes last.

@@ -4,7 +4,7 @@
 // The shell's "print" and "open" verbs. Programs are started with an argument
 // vector, never through a command interpreter.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Hands the file to the print system; printer empty = the default queue.
     // Returns true when the print system accepted it.

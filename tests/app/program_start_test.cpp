@@ -1,6 +1,5 @@
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "app/program.h"
 #include "tests/fakes/test_program.h"
@@ -10,13 +9,14 @@ namespace fs = std::filesystem;
 namespace {
 
 class ProgramStartTest : public ::testing::Test {
-protected:
+  protected:
     TestProgram t;
     std::string EtcIni() { return t.appdata.string() + "/Solvanta/etc/solvanta.ini"; }
     std::string LogFile() { return t.appdata.string() + "/Solvanta/log/vimoprn.log"; }
     bool Logged(const std::string& text) {
         for (const auto& l : t.p().textfil.LogList)
-            if (l.size() > 20 && l.substr(20) == text) return true;
+            if (l.size() > 20 && l.substr(20) == text)
+                return true;
         return false;
     }
     void WriteStandard(const std::string& lines) {
@@ -48,8 +48,8 @@ TEST_F(ProgramStartTest, ASecondStartChangesOnlyTheModifiedKeys) {
     ASSERT_EQ(t.p().Start({"--user", "kari"}), 0);
     t.p().End();
     IniFile second(EtcIni());
-    for (const char* key : {"CREATED_TIME", "CREATED_NAME", "CREATED_PROGRAM", "CREATED_USER",
-                            "CREATED_INIVERSION"})
+    for (const char* key :
+         {"CREATED_TIME", "CREATED_NAME", "CREATED_PROGRAM", "CREATED_USER", "CREATED_INIVERSION"})
         EXPECT_EQ(first.ReadString("INI_SELF", key, "?"), second.ReadString("INI_SELF", key, "!"));
     EXPECT_EQ(second.ReadString("INI_SELF", "MODIFIED_TIME", ""), "2026-12-11 07:30:00");
     EXPECT_EQ(second.ReadString("INI_SELF", "MODIFIED_USER", ""), "KARI");
@@ -109,7 +109,8 @@ TEST_F(ProgramStartTest, TheClosingSummaryCountsWarningsWithoutAHintLine) {
     t.p().End();
     EXPECT_TRUE(Logged("Oppdaterer " + EtcIni()));
     EXPECT_TRUE(Logged("AVSLUTTER PROGRAM. 0 feilmeldinger og 2 advarsler"));
-    for (const auto& l : t.p().textfil.LogList) EXPECT_EQ(l.find("hint i programmet"), std::string::npos);
+    for (const auto& l : t.p().textfil.LogList)
+        EXPECT_EQ(l.find("hint i programmet"), std::string::npos);
 }
 
 TEST_F(ProgramStartTest, AWriteProtectedIniIsNotWrittenBackAndSaysSo) {
@@ -118,7 +119,8 @@ TEST_F(ProgramStartTest, AWriteProtectedIniIsNotWrittenBackAndSaysSo) {
     t.p().reg.Ini().WriteString("STANDARD", "Changed", "1");
     fs::permissions(EtcIni(), fs::perms::owner_read | fs::perms::group_read);
     t.p().End();
-    if (::geteuid() != 0) EXPECT_FALSE(IniFile(EtcIni()).ValueExists("STANDARD", "Changed"));
+    if (::geteuid() != 0)
+        EXPECT_FALSE(IniFile(EtcIni()).ValueExists("STANDARD", "Changed"));
     EXPECT_TRUE(Logged("ADVARSEL: " + EtcIni() + " er skrivebeskyttet og vil ikke bli lagret."));
 }
 

@@ -11,7 +11,7 @@ TEST(Cp1252, RoundTripsTheLettersOfTheShop) {
 
 TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1252("P-\xED\x95\x9C"), "P-?");  // a Korean letter
-    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");           // a broken sequence
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");            // a broken sequence
 }
 
 TEST(Cp1252, LengthsAndCutsCountCharacters) {

@@ -1,19 +1,19 @@
-#include "env/qv_reg_ini.h"
-
 #include <gtest/gtest.h>
 
+#include "env/qv_reg_ini.h"
 #include "tests/fakes/test_program.h"
 
 namespace {
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     TestProgram t;
     std::string path = (t.work / "solvanta.ini").string();
 };
 
 TEST_F(IniFileTest, SectionsAndKeysCompareWithoutCase) {
-    TestProgram::WriteFile(path, "[Standard]\r\nLogToFile=1\r\n[PRINTSERVER]\r\nSpool_Queue=/srv/spool/\r\n");
+    TestProgram::WriteFile(
+        path, "[Standard]\r\nLogToFile=1\r\n[PRINTSERVER]\r\nSpool_Queue=/srv/spool/\r\n");
     IniFile ini(path);
     EXPECT_TRUE(ini.ReadBool("STANDARD", "logtofile", false));
     EXPECT_EQ(ini.ReadString("printserver", "SPOOL_QUEUE", ""), "/srv/spool/");
@@ -21,16 +21,15 @@ TEST_F(IniFileTest, SectionsAndKeysCompareWithoutCase) {
 }
 
 TEST_F(IniFileTest, IntegersAndBooleans) {
-    TestProgram::WriteFile(path,
-                           "[S]\na=12\nb=$1F\nc=0x10\nd=abc\ne=-3\nf=0\ng=2\nh=true\n");
+    TestProgram::WriteFile(path, "[S]\na=12\nb=$1F\nc=0x10\nd=abc\ne=-3\nf=0\ng=2\nh=true\n");
     IniFile ini(path);
     struct Case {
         const char* key;
         int integer;
         bool boolean;
-    } cases[] = {{"a", 12, true}, {"b", 31, true},  {"c", 16, true},  {"d", 7, false},
-                 {"e", -3, true}, {"f", 0, false},  {"g", 2, true},   {"h", 7, false},
-                 {"none", 7, false}};
+    } cases[] = {{"a", 12, true}, {"b", 31, true}, {"c", 16, true},
+                 {"d", 7, false}, {"e", -3, true}, {"f", 0, false},
+                 {"g", 2, true},  {"h", 7, false}, {"none", 7, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(ini.ReadInteger("S", c.key, 7), c.integer) << c.key;
         EXPECT_EQ(ini.ReadBool("S", c.key, false), c.boolean) << c.key;

@@ -15,7 +15,7 @@ TEST(Melding, PrefixesByKind) {
     struct Case {
         int kind;
         const char* prefix;
-    } cases[] = {{1, "FEIL: "}, {2, "ADVARSEL: "}, {3, "Hint: "}, {10, ""},
+    } cases[] = {{1, "FEIL: "},     {2, "ADVARSEL: "},      {3, "Hint: "},          {10, ""},
                  {7, "Feil nr:7 "}, {123, "Feil nr:0123 "}, {1234, "Feil nr:1234 "}};
     for (const auto& c : cases) EXPECT_EQ(TMeldingForm::Prefix(c.kind), c.prefix) << c.kind;
 }

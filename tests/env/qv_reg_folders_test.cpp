@@ -1,6 +1,5 @@
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "env/qv_reg.h"
 #include "tests/fakes/test_program.h"
@@ -10,7 +9,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class FolderTreeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ini = (t.work / "solvanta.ini").string();
         reg().IniPath = ini;
@@ -25,7 +24,8 @@ protected:
     int LinesStartingWith(const std::string& prefix) {
         int n = 0;
         for (const auto& l : log().LogList)
-            if (l.find(" " + prefix) == 19) ++n;
+            if (l.find(" " + prefix) == 19)
+                ++n;
         return n;
     }
 };
@@ -59,10 +59,12 @@ TEST_F(FolderTreeTest, AFolderOutsideTheTreeIsNeverCreatedHere) {
 
 TEST_F(FolderTreeTest, CreateFolderTreeMakesTwentyFourFoldersAndLogsFailuresOnASecondRun) {
     reg().CreateFolderTree();
-    const char* tree[] = {"archive", "backup", "data", "data/tessmark", "data/orlen", "data/qd3",
-                          "data/docs", "data/wex", "etc", "export", "export/xml", "export/pdf",
-                          "export/csv", "export/html", "export/html/varer", "import", "images",
-                          "spool", "tmp", "xml", "log", "maler", "maler/docs", "maler/qd3"};
+    const char* tree[] = {
+        "archive",    "backup",     "data",       "data/tessmark", "data/orlen",
+        "data/qd3",   "data/docs",  "data/wex",   "etc",           "export",
+        "export/xml", "export/pdf", "export/csv", "export/html",   "export/html/varer",
+        "import",     "images",     "spool",      "tmp",           "xml",
+        "log",        "maler",      "maler/docs", "maler/qd3"};
     for (const char* name : tree) EXPECT_TRUE(fs::is_directory(base() + name)) << name;
     EXPECT_EQ(LinesStartingWith("Oppretter mappen "), 24);
     EXPECT_EQ(reg().Ini().ReadString("FOLDERS", "data\\docs_folder", ""), base() + "data/docs/");

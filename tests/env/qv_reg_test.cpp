@@ -68,7 +68,8 @@ TEST(HostInfo, LoginLineWithNoDomainEndsInIP) {
     t.p().textfil.LogActive = true;
     t.p().reg.LogLogin();
     ASSERT_EQ(t.p().textfil.LogList.size(), 1u);
-    EXPECT_EQ(t.p().textfil.LogList[0], "2026-12-10 12:00:00 LOGIN: operator  node: PIPESHOP1. IP:");
+    EXPECT_EQ(t.p().textfil.LogList[0],
+              "2026-12-10 12:00:00 LOGIN: operator  node: PIPESHOP1. IP:");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 namespace {
 
 class TextFileTest : public ::testing::Test {
-protected:
+  protected:
     TestProgram t;
     TextFileLayer& tf() { return t.p().textfil; }
     std::string Path(const std::string& name) { return (t.work / name).string(); }
@@ -18,9 +18,8 @@ TEST_F(TextFileTest, WriteLogCountsBySeverityWordAtTheStartOnly) {
     struct Case {
         const char* text;
         int errors, warnings, hints;
-    } cases[] = {{"FEIL: disk", 1, 0, 0},      {"ERROR: disk", 1, 0, 0},
-                 {"WARNING: x", 0, 1, 0},      {"ADVARSEL: x", 0, 1, 0},
-                 {"HINT: x", 0, 0, 1},         {"Hint: x", 0, 0, 0},
+    } cases[] = {{"FEIL: disk", 1, 0, 0},      {"ERROR: disk", 1, 0, 0}, {"WARNING: x", 0, 1, 0},
+                 {"ADVARSEL: x", 0, 1, 0},     {"HINT: x", 0, 0, 1},     {"Hint: x", 0, 0, 0},
                  {"job ERROR: late", 0, 0, 0}, {"feil: lower", 0, 0, 0}};
     for (const auto& c : cases) {
         TestProgram fresh;

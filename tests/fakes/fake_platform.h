@@ -15,7 +15,7 @@
 
 // A clock that stands still unless a test moves it.
 class FakeClock : public Clock {
-public:
+  public:
     std::string now = "2026-12-10 12:00:00";
     std::string shortDate = "10.12.2026";
     long long ms = 0;
@@ -27,7 +27,7 @@ public:
 
 // Dialogs that record what they were asked and answer as told.
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct Box {
         std::string title, text;
     };
@@ -45,8 +45,7 @@ public:
     void MessageBox(const std::string& title, const std::string& text) override {
         boxes.push_back({title, text});
     }
-    std::optional<std::string> ChooseFolder(const std::string& title,
-                                            const std::string&) override {
+    std::optional<std::string> ChooseFolder(const std::string& title, const std::string&) override {
         folderTitles.push_back(title);
         return folderAnswer;
     }
@@ -64,7 +63,7 @@ public:
 };
 
 class FakeHostInfo : public HostInfo {
-public:
+  public:
     std::string computer = "PIPESHOP1";
     std::string tcpipDomain, dhcpDomain;
     std::vector<std::string> addresses;
@@ -89,7 +88,7 @@ public:
 };
 
 class FakeShell : public Shell {
-public:
+  public:
     struct Request {
         std::string verb, path, printer;
     };
@@ -107,7 +106,7 @@ public:
 
 // A printer whose pages are recording canvases.
 class FakePrinter : public Printer {
-public:
+  public:
     std::vector<std::string> names = {"Shop printer", "PDF file"};
     int index = 0;
     Orientation orientation = Orientation::Portrait;
@@ -131,14 +130,16 @@ public:
         return orientation == Orientation::Portrait ? portraitHeight : portraitWidth;
     }
     bool BeginDoc(const std::string& title) override {
-        if (!canBegin) return false;
+        if (!canBegin)
+            return false;
         titles.push_back(title);
         pages.push_back(std::make_unique<RecordingCanvas>());
         inDocument = true;
         return true;
     }
     Canvas& PageCanvas() override {
-        if (pages.empty()) pages.push_back(std::make_unique<RecordingCanvas>());
+        if (pages.empty())
+            pages.push_back(std::make_unique<RecordingCanvas>());
         return *pages.back();
     }
     bool EndDoc() override {

@@ -8,9 +8,10 @@
 // Text is measured by a fixed rule: a text is 4 x font size pixels high and
 // 2 x font size pixels wide per character (UTF-8 characters, not bytes).
 class RecordingCanvas : public Canvas {
-public:
+  public:
     struct Call {
-        std::string op;         // "Rectangle", "RoundRect", "Ellipse", "Arc", "Polyline", "TextOut", "CopyBitmap"
+        std::string
+            op;  // "Rectangle", "RoundRect", "Ellipse", "Arc", "Polyline", "TextOut", "CopyBitmap"
         std::vector<int> args;  // co-ordinates as passed (Polyline: x0, y0, x1, y1, ...)
         std::string text;       // TextOut only
         CanvasFont font;
@@ -35,6 +36,6 @@ public:
     const Call* FindText(const std::string& text) const;
     std::vector<Call> Calls(const std::string& op) const;
 
-private:
+  private:
     void Record(const std::string& op, std::vector<int> args, std::string text = {});
 };

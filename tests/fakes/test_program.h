@@ -9,7 +9,7 @@
 // A fresh program on fake platform services, with its own temporary APPDATA
 // and working folder, removed again at the end of the test.
 class TestProgram {
-public:
+  public:
     TestProgram();
     ~TestProgram();
 

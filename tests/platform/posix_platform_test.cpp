@@ -1,7 +1,6 @@
 #include "platform/posix_platform.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -15,7 +14,8 @@ TEST(PosixHostInfo, ResolverDomainOrFirstSearchEntry) {
 
 TEST(PosixHostInfo, PrinterSpoolFolderFromCupsFiles) {
     EXPECT_EQ(PosixHostInfo::RequestRootFromCupsFiles(""), "/var/spool/cups/");
-    EXPECT_EQ(PosixHostInfo::RequestRootFromCupsFiles("# x\nRequestRoot /srv/cups\n"), "/srv/cups/");
+    EXPECT_EQ(PosixHostInfo::RequestRootFromCupsFiles("# x\nRequestRoot /srv/cups\n"),
+              "/srv/cups/");
 }
 
 TEST(PosixHostInfo, EnvironmentStandIns) {
