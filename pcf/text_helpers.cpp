@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -163,8 +164,12 @@ double TextToNum(const std::string& text) {
     double value = 0.0;
     auto res = std::from_chars(first, kept.data() + kept.size(), value, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone on overflow; the nearest value is wanted
-        return std::strtod(kept.c_str(), nullptr);
+        // from_chars leaves the value alone when it is out of range; the
+        // nearest double is wanted (strtod would follow the process locale).
+        std::size_t e = kept.find('E');
+        bool tiny = e != std::string::npos && e + 1 < kept.size() && kept[e + 1] == '-';
+        double magnitude = tiny ? 0.0 : HUGE_VAL;
+        return kept[0] == '-' ? -magnitude : magnitude;
     }
     if (res.ec != std::errc())
         return 0.0;
