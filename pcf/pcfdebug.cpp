@@ -59,17 +59,14 @@ double PcfConverter::FirstWeldGap(const std::string& pcfPath) {
     scan.ReadHeader();
     double gap = 0;
     while (!scan.AtEnd()) {
-        if (!scan.IsComponentLine()) {
-            scan.NextLine();
-        } else if (scan.componentType != kPcfWeld) {
+        if (!scan.IsComponentLine() || scan.componentType != kPcfWeld) {
             scan.NextLine();
         } else if (scan.ReadEndPoints()) {
-            double length = SegmentLength(true, scan.p1, scan.p2);
-            // Coinciding end points are a weld without a gap.
-            gap = length == -1 && scan.p1.z == scan.p2.z && scan.p1.y == scan.p2.y &&
-                          scan.p1.x == scan.p2.x
-                      ? 0
-                      : std::fabs(length);
+            const PcfPoint& a = scan.p1;
+            const PcfPoint& b = scan.p2;
+            // Coinciding end points are a weld without a gap, not one of 1 mm.
+            bool coincide = a.x == b.x && a.y == b.y && a.z == b.z;
+            gap = coincide ? 0 : std::fabs(SegmentLength(true, a, b));
             break;
         }
     }

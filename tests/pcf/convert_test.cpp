@@ -105,6 +105,7 @@ TEST_F(ConvertTest, TagsComeFromTheComponentsOwnLines) {
 TEST_F(ConvertTest, ReducerDirectionFollowsTheLastWeld) {
     WrittenSheet sheet = ConvertFixture("reducer.pcf");
     ASSERT_EQ(sheet.rows.size(), 3u);
+    EXPECT_EQ(sheet.header[10], " 0.00000000000000E+0000");  // the first weld has no gap
     EXPECT_EQ(sheet.rows[1], PartRow({"1", "reduksjon", "     150.0", "", "", "", "DEC"}, "",
                                      kFixedNext, " 88.9"));
     EXPECT_EQ(sheet.rows[2], PartRow({"2", "reduksjon", "     200.0", "", "", "", "INC"}, "",
@@ -187,6 +188,24 @@ TEST_F(ConvertTest, EdgesOfTheComponentList) {
         "X END\nPIPE\n END-POINT 0 0 0 50\n END-POINT 0 0 9 50\nWELD\n END-POINT 0 0 9 50\n"
         " END-POINT 0 0 9 50\n");
     EXPECT_EQ(weldAtEnd.rows[1], PartRow({"1", "rør", "       9.0"}, "", kFixedNext, " 60.3"));
+}
+
+TEST_F(ConvertTest, HeaderWeldGapIsThatOfTheFirstWeldWithEndPoints) {
+    struct Case {
+        const char* lines;
+        const char* gap;
+    };
+    const Case cases[] = {
+        {"X END\nWELD\n SKEY WW\nWELD\n END-POINT 0 0 0 50\n END-POINT 0 0 -2.5 50\n"
+         "WELD\n END-POINT 0 0 0 50\n END-POINT 0 0 6 50\n",
+         " 2.50000000000000E+0000"},
+        {"X END\nPIPE\n END-POINT 0 0 0 50\n END-POINT 0 0 9 50\nWELD\n END-POINT 0 0 9 50\n"
+         " END-POINT 0 0 9 50\n",
+         " 0.00000000000000E+0000"},
+        {"WELD\n END-POINT 0 0 0 50\n END-POINT 0 1 0 50\nPIPE\n", " 1.00000000000000E+0000"},
+        {"X END\nPIPE\n", " 0.00000000000000E+0000"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ConvertText(c.lines).header[10], c.gap) << c.lines;
 }
 
 TEST_F(ConvertTest, StateCarriesOverToTheNextConversion) {
