@@ -37,9 +37,10 @@ if ! "$CXX" --version 2>/dev/null | grep -qi clang; then
     echo "the fuzz targets need clang; set CXX to a clang++" >&2
     exit 2
 fi
+mkdir -p "$BUILD"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_CXX_COMPILER="$CXX" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVIMO_FUZZ=ON -DVIMO_BUILD_GUI=OFF -DBUILD_TESTING=OFF -DVIMO_BENCH=OFF >"$BUILD.cmake.log" 2>&1 ||
-    { cat "$BUILD.cmake.log" >&2; exit 1; }
+    -DVIMO_FUZZ=ON -DVIMO_BUILD_GUI=OFF -DBUILD_TESTING=OFF -DVIMO_BENCH=OFF >"$BUILD/configure.log" 2>&1 ||
+    { cat "$BUILD/configure.log" >&2; exit 1; }
 nice ninja -C "$BUILD" -j1 "${targets[@]/#/fuzz_}" || exit 1
 
 # seeds TARGET: the folders whose files start the target's corpus.
