@@ -228,6 +228,12 @@ void PpvReader::ReadTable(int lastColumn, int lastRow, const CellSink& cell,
             // announced column count from costing anything per row.
             if (Contains(lastLine_, "END ROW"))
                 break;
+            // Past the end every cell reads as empty; the file is not asked again.
+            if (textfil.Eof(file_)) {
+                lastLine_.clear();
+                cell(col, row, lastLine_);
+                continue;
+            }
             std::string text = ReadCellLine();
             if (!Contains(text, "END ROW"))
                 cell(col, row, text);
