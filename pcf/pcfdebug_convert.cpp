@@ -75,7 +75,7 @@ void PcfConverter::FinishRow() {
 
 void PcfConverter::WriteTagCell() {
     // The line that the end points left current may be the tag itself.
-    bool tagged = PcfReader::KeywordType(reader.line) < 0 && reader.IsTagLine();
+    bool tagged = reader.IsTagLine();
     while (!tagged) {
         if (reader.IsComponentLine() || reader.AtEnd())
             return;
