@@ -261,7 +261,9 @@ void SpoolerWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!form_.CloseQuery()) {
-        event->ignore();  // the cycle in progress closes the window when it ends
+        // The cycle in progress closes the window when it ends; no new one starts.
+        timer_.stop();
+        event->ignore();
         return;
     }
     timer_.stop();
