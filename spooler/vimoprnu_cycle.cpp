@@ -299,6 +299,10 @@ void TForm2::FailJob(const Job& job, SpoolLamp lamp, const std::string& text) {
     SetLamp(lamp, kLampRed);
     SpoolBusy = false;
     LastFailedFile = BareFileName(job.path);
+    // A converted sheet is made again from its PCF at the next tick; left
+    // behind, it would be taken as a sheet job of its own once the PCF is gone.
+    if (!job.source.empty())
+        DeleteJobFile(job.path);
     if (view)
         view->RepaintNow();
 }

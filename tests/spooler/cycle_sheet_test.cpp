@@ -103,7 +103,7 @@ TEST_F(SheetCycleTest, RefusedPrintKeepsTheJobAndTheNextJobPrintsOnceMended) {
     F().TimerTimer();
     EXPECT_EQ(F().StatusLabel, "*** ERROR printing " + SpoolPath("temp.ppv"));
     EXPECT_EQ(F().Lamps[kPrintLamp], kLampRed);
-    EXPECT_TRUE(fs::exists(spool / "c.pcf"));
+    EXPECT_EQ(Names(spool), std::vector<std::string>{"c.pcf"});  // no stale "temp.ppv"
     EXPECT_TRUE(Names(archive).empty());
     EXPECT_FALSE(F().SpoolBusy);
 
