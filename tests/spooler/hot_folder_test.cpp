@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "tests/spooler/spool_fixture.h"
 
 namespace {
@@ -35,8 +37,8 @@ TEST(SettledFilesTest, FileIsSettledOnlyAfterTwoQuietSeconds) {
           {2500, "", -1, true}}},
         {"touched file", 60, {{0, "", -1, true}, {100, "", 0, false}, {2100, "", -1, true}}},
     };
-    const fs::path dir = fs::temp_directory_path() / ("vimo-settle-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    TestProgram t;  // for its temporary folder
+    const fs::path dir = t.root;
     const auto now = fs::file_time_type::clock::now();
     for (const auto& c : cases) {
         const fs::path file = dir / "job.pcf";
@@ -52,7 +54,6 @@ TEST(SettledFilesTest, FileIsSettledOnlyAfterTwoQuietSeconds) {
                 << c.what << " at " << step.atMs;
         }
     }
-    fs::remove_all(dir);
 }
 
 class HotFolderTest : public SpoolTest {
