@@ -29,6 +29,11 @@ TEST_F(SheetCycleTest, PcfJobIsPrintedOnALandscapePageAndArchivedWithItsSheet) {
 
     ASSERT_EQ(t.printer.pages.size(), 1u);
     EXPECT_EQ(t.printer.orientation, Orientation::Landscape);
+    // The page is the sheet of this PCF: its title block names the pipe.
+    bool pipeNamed = false;
+    for (const auto& call : t.printer.pages[0]->Texts())
+        pipeNamed = pipeNamed || call.text.find("BW101-SP01") != std::string::npos;
+    EXPECT_TRUE(pipeNamed);
     EXPECT_TRUE(Names(spool).empty());  // no "temp.ppv" either
     EXPECT_EQ(Names(archive), (std::vector<std::string>{"BW101.pcf", "BW101.ppv"}));
     EXPECT_EQ(TestProgram::ReadFile(archive / "BW101.pcf"),
