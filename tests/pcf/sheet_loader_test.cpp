@@ -295,3 +295,24 @@ TEST_F(SheetLoaderTest, TruncatedAndGarbledFilesAlwaysEndTheLoad) {
     }
     EXPECT_GT(loads, 300);
 }
+
+TEST_F(SheetLoaderTest, SheetWrittenByTheConverterLoadsRowForRow) {
+    const std::string ppv = (t.work / "temp.ppv").string();
+    t.p().pcf.ConvertPcf(TestProgram::Fixture("pcf/ten_lines.pcf").string(), ppv);
+    ASSERT_EQ(FeilNr(), 0);
+    preview().SheetFileName = ppv;
+    preview().HentVisning();
+    EXPECT_EQ(FeilNr(), 0);
+    EXPECT_FALSE(preview().Boying);
+    const SheetTable& tab = preview().bTabell;
+    EXPECT_EQ(tab.Cell(0, 0), "posnr.");
+    EXPECT_EQ(tab.Cell(0, 1), "1");
+    // Part rows are numbered in order up to the emptied row after the last.
+    int r = 1;
+    while (!tab.Cell(0, r).empty()) {
+        EXPECT_EQ(tab.Cell(0, r), std::to_string(r));
+        ++r;
+    }
+    EXPECT_GT(r, 1);
+    for (int c = 0; c <= 21; ++c) EXPECT_EQ(tab.Cell(c, r), "") << c;
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "tests/preview/load_support.h"
@@ -181,4 +182,39 @@ TEST_F(BenderTest, Utf8CatalogueListsRepairedNames) {
     EXPECT_EQ(form().remark, "Bøyemaskin øst, ÆØÅ æøå");
     EXPECT_EQ(form().GridCell(8, 1), "rør 60.3");
     EXPECT_DOUBLE_EQ(sizes().BenderRadius[8], 70);
+}
+
+TEST_F(BenderTest, TruncatedAndGarbledCataloguesAlwaysEnd) {
+    const std::string good = TestProgram::ReadFile(TestProgram::Fixture("xml/benders.xml"));
+    std::vector<std::string> variants;
+    for (std::size_t cut = 0; cut < good.size(); cut += 11) variants.push_back(good.substr(0, cut));
+    // Deterministic damage: quotes, tags and line ends dropped or doubled.
+    std::uint32_t state = 7;
+    auto next = [&state] { return (state = state * 1664525u + 1013904223u) >> 8; };
+    for (int v = 0; v < 150; ++v) {
+        std::string bytes = good;
+        for (int e = 0; e < 1 + v % 5; ++e) {
+            std::size_t at = next() % bytes.size();
+            switch (next() % 3) {
+                case 0:
+                    bytes.erase(at, 1 + next() % 30);
+                    break;
+                case 1:
+                    bytes.insert(at, std::string(1, "\"=<>/\r\n "[next() % 8]));
+                    break;
+                default:
+                    bytes.insert(at, bytes.substr(at, 1 + next() % 80));
+            }
+        }
+        variants.push_back(bytes);
+    }
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        SCOPED_TRACE(i);
+        TestProgram::WriteFile(form().BendersFile(), variants[i]);
+        form().FormShow();
+        form().SelectBender(i % 2 ? "B1" : "B3");
+        EXPECT_TRUE(form().BenderLoaded);
+        EXPECT_FALSE(t.p().xml.IsOpen());  // every reading ends with the file closed
+        EXPECT_LE(form().BenderList.size(), 8u);
+    }
 }
