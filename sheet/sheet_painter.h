@@ -129,7 +129,7 @@ class SheetPainter {
   private:
     // Marks the page as overrun when the cursor has left the drawing surface.
     void NoteCursor();
-    // The symbol of the current row by its part kind (step 9.3 of the page).
+    // The symbol of the current row, chosen by its part kind.
     void DrawRowSymbol();
     // Pixel positions against the exact right and bottom edges.
     int FromRight(int mm) const { return pageWidth_ - pmm(mm); }
