@@ -316,3 +316,14 @@ TEST_F(SheetLoaderTest, SheetWrittenByTheConverterLoadsRowForRow) {
     EXPECT_GT(r, 1);
     for (int c = 0; c <= 21; ++c) EXPECT_EQ(tab.Cell(c, r), "") << c;
 }
+
+TEST_F(SheetLoaderTest, MissingCatalogueIsTheOutcomeOfABendingLoad) {
+    SetIni("TEKNISK", "Avrunding_Lengde", "1");
+    LoadFixture("bending.ppv");  // no "benders.xml" installed
+    EXPECT_EQ(FeilNr(), 2);
+    EXPECT_EQ(t.dialogs.benderChoosers, 1);
+    ASSERT_EQ(t.p().melding.MeldingListe.size(), 1u);
+    EXPECT_EQ(t.p().melding.MeldingListe[0], "FEIL: VELG EN BØYE FOR 60.3");
+    EXPECT_EQ(preview().bTabell.Cell(2, 1), "1000.0");
+    EXPECT_EQ(preview().bTabell.Cell(2, 2), "0.0");
+}
