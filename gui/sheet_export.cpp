@@ -20,6 +20,7 @@ constexpr int kPdfResolution = 1200;
 constexpr int kPngResolution = 150;
 constexpr int kSheetHeightMm = 200;
 constexpr int kExitUnwritable = 1;
+constexpr int kExitNotLoaded = 1;
 constexpr int kExitUnknownFormat = 2;
 
 enum class ExportFormat { None, Pdf, Png };
@@ -122,7 +123,9 @@ int ExportSheet(Program& program, const std::string& file, const std::string& ou
         const int code = program.textfil.FeilNr;
         error = "kan ikke lese arket " + form.SheetFileName +
                 (code == 99001 ? " (feil versjon)" : " (feil " + std::to_string(code) + ")");
-        return code;
+        // An exit status keeps only 8 bits: 99001 would read as 185, and a
+        // multiple of 256 as success.
+        return code > 0 && code < 256 ? code : kExitNotLoaded;
     }
 
     QSaveFile target(ToQString(out));

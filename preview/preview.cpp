@@ -78,7 +78,19 @@ void TPreviewForm::RunCommandLinePrint() {
 }
 
 std::string TPreviewForm::JobTitle() const {
-    return FileNameOf(SourceFileName.empty() ? SheetFileName : SourceFileName);
+    // The source named on the command line, while it is still this sheet's.
+    if (!SourceFileName.empty() &&
+        (SourceFileName == SheetFileName || SheetPathFor(SourceFileName) == SheetFileName))
+        return FileNameOf(SourceFileName);
+    // A PCF job of the spool cycle is converted into its working sheet
+    // "temp.ppv"; the sheet's source text holds the PCF it came from.
+    std::string name = FileNameOf(SheetFileName);
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower == "temp.ppv" && FindPcfExtension(SourceText) != std::string::npos)
+        return FileNameOf(SourceText);
+    return name;
 }
 
 bool TPreviewForm::FailPrint(const std::string& reason) {

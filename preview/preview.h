@@ -57,8 +57,8 @@ class TPreviewForm {
     std::string JobTitle() const;
     // The last failed print, for the caller's status line.
     std::string LastPrintError;
-    // The file the sheet came from (a PCF or PPV), named in the print job's
-    // title; the command line sets it, a spool cycle may set it per job.
+    // The file named on the command line (a PCF or PPV); the print job's
+    // title names it while SheetFileName is that file or its converted sheet.
     std::string SourceFileName;
 
     // A path made absolute from the working folder, its case kept.

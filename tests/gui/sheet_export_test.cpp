@@ -88,7 +88,7 @@ struct FailureCase {
 
 TEST_F(SheetExport, FailuresGiveANonZeroStatusAReasonAndNoOutputFile) {
     const FailureCase cases[] = {
-        {"wrong version", "Vimo Preview 0.9\r\nx\r\n", "Old.ppv", "old.pdf", -1},
+        {"wrong version", "Vimo Preview 0.9\r\nx\r\n", "Old.ppv", "old.pdf", 1},
         {"wrong version png", "Vimo Preview 0.9\r\nx\r\n", "Old.ppv", "old.png", -1},
         {"missing pcf", "", "Missing.pcf", "missing.pdf", 2},
         {"unwritable output", "", "Line1.PCF", "no/such/folder/line1.pdf", -1},

@@ -218,3 +218,34 @@ TEST_F(PreviewPrint, WithoutPrintOnTheCommandLineNothingIsLoadedOrPrinted) {
 }
 
 }  // namespace
+
+namespace {
+
+struct TitleCase {
+    const char* source;  // SourceFileName
+    const char* sheet;   // SheetFileName
+    const char* text;    // SourceText of the loaded sheet
+    const char* title;
+};
+
+TEST(PreviewJobTitle, NamesTheSourceFileOfTheSheetBeingPrinted) {
+    const TitleCase cases[] = {
+        {"/jobs/Line1.PCF", "/jobs/Line1.ppv", "VIMO", "Line1.PCF"},
+        {"/jobs/Line2.ppv", "/jobs/Line2.ppv", "/x/Other.pcf", "Line2.ppv"},
+        // A later spool job: the command line's file no longer applies.
+        {"/jobs/Line1.PCF", "/spool/temp.ppv", "/spool/Line7.PCF", "Line7.PCF"},
+        {"", "/spool/temp.ppv", "C:\\Jobs\\Line8.pcf", "Line8.pcf"},
+        {"/jobs/Line1.PCF", "/spool/Line9.ppv", "/x/Other.pcf", "Line9.ppv"},
+        {"", "/spool/temp.ppv", "VIMO", "temp.ppv"},
+    };
+    for (const auto& c : cases) {
+        TestProgram t;
+        TPreviewForm f(t.p());
+        f.SourceFileName = c.source;
+        f.SheetFileName = c.sheet;
+        f.SourceText = c.text;
+        EXPECT_EQ(f.JobTitle(), c.title) << c.source << " | " << c.sheet;
+    }
+}
+
+}  // namespace
