@@ -51,6 +51,7 @@ kept_safe() {
 # after_repair CASE: the next job prints and is archived normally.
 after_repair() {
     new_job "$1"
+    drop_job "$JOBS/$JOB" "$JOB"
     check "$1: after the repair the next job's cycle ends" \
         wait_until 90 job_left_and_archived "$JOB"
     check "$1: after the repair the next job is printed once" printed_text_once "$QUEUE" "$REF"

@@ -32,6 +32,8 @@ check "the PCF job's title block holds project, pipe, source and piping spec" \
 check "the PCF job's print job is named after its file" \
     grep -q -F line4711 <<<"$(job_title "$page")"
 check "the PCF is archived unchanged" same_bytes "$ARCHIVE/line4711.pcf" "$JOBS/line4711.pcf"
+check "the converted sheet is archived beside it under the PCF's name" \
+    file_contains "$ARCHIVE/line4711.ppv" "E2E-LINE-4711"
 check "no converted sheet is left in the spool folder" file_absent "$SPOOL/temp.ppv"
 check "the spool folder is empty after the PCF job" spool_is_empty
 
