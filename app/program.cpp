@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_access.h"
 #include "platform/hostinfo.h"
 #include "preview/bender.h"
 #include "preview/oppsett.h"
@@ -27,17 +28,6 @@ Program::~Program() = default;
 namespace {
 
 const char* const kIniVersion = "5.35";
-
-// Read-only means no write permission bit (whoever runs the program).
-bool Writable(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::exists(st))
-        return false;
-    auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (st.permissions() & writeBits) != fs::perms::none;
-}
 
 }  // namespace
 
@@ -122,7 +112,7 @@ int Program::Start(const std::vector<std::string>& commandLine) {
 }
 
 void Program::End() {
-    bool writable = Writable(reg.IniPath);
+    bool writable = HasWriteBit(reg.IniPath);
     bool crashed = false;
     if (writable)
         crashed = !reg.Ini().UpdateFile();

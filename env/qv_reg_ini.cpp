@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "env/cp1252.h"
+#include "platform/file_access.h"
 
 namespace {
 

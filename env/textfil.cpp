@@ -9,6 +9,7 @@
 #include "env/cp1252.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_access.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "spooler/spool_files.h"
 
+#include "platform/file_access.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -48,12 +50,17 @@ bool FolderExists(const std::string& path) {
 
 bool DeleteJobFile(const std::string& path) {
     std::error_code ec;
+    if (FileExists(path) && !HasWriteBit(ParentFolder(path)))
+        return false;
     fs::remove(path, ec);
     return !FileExists(path);
 }
 
 bool MoveFileTo(const std::string& source, const std::string& target) {
     std::error_code ec;
+    // A read-only spool or archive folder takes no move, even for the superuser.
+    if (!HasWriteBit(ParentFolder(source)) || !MayWriteFile(target))
+        return false;
     fs::rename(source, target, ec);
     if (!ec)
         return true;

@@ -4,6 +4,10 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/file_access.h"
 
 TEST(PosixHostInfo, ResolverDomainOrFirstSearchEntry) {
     EXPECT_EQ(PosixHostInfo::DomainFromResolvConf("nameserver 1.1.1.1\ndomain yard.local\n"),
@@ -62,4 +66,22 @@ TEST(UnattendedDialogs, BoxesBecomeReportedLinesAndNothingWaits) {
     EXPECT_EQ(lines, std::vector<std::string>{"FEIL: Feil versjon av filen"});
     EXPECT_FALSE(d.ChooseFolder("Valg mappe", "/x").has_value());
     EXPECT_TRUE(d.Unattended());
+}
+
+TEST(FileAccess, ReadOnlyMeansNoWriteBitForEveryUser) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("vimo-access-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::string file = (dir / "a.txt").string();
+    { std::ofstream(file) << "x"; }
+    EXPECT_TRUE(HasWriteBit(file));
+    EXPECT_TRUE(MayWriteFile(file));
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_FALSE(MayWriteFile(file));
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(MayWriteFile((dir / "new.txt").string()));
+    fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_TRUE(MayWriteFile((dir / "new.txt").string()));
+    EXPECT_EQ(ParentFolder("c.txt"), ".");
+    fs::remove_all(dir);
 }
