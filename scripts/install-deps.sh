@@ -10,10 +10,15 @@ packages=(
   libcups2-dev cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf
   fonts-liberation poppler-utils
   clang libclang-rt-14-dev
+  locales
 )
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+# A comma-decimal locale, so that the tests can show that no number depends on it.
+if ! locale -a 2>/dev/null | grep -qi '^nb_NO\.utf-\?8$'; then
+  "${sudo[@]}" localedef -i nb_NO -f UTF-8 nb_NO.UTF-8
+fi
 echo "install-deps: all packages present"
