@@ -80,6 +80,10 @@ void QtPrinter::SetOrientation(Orientation orientation) {
     orientation_ = orientation;
 }
 
+namespace {
+constexpr int kPdfFileResolution = 600;
+}  // namespace
+
 bool QtPrinter::CurrentIsPdfFile() const {
     return index_ >= static_cast<int>(queues_.size());
 }
@@ -89,7 +93,9 @@ QtPrinter::PageSetup QtPrinter::CurrentPageSetup() {
     if (CurrentIsPdfFile()) {
         setup.layout = QPageLayout(QPageSize(QPageSize::A4), ToQt(orientation_),
                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        setup.resolution = 1200;
+        // The sheet's pen widths are device pixels, drawn for the shop's printers
+        // of about 600 dots per inch; at that resolution a PDF sheet looks the same.
+        setup.resolution = kPdfFileResolution;
         return setup;
     }
     QPrinter printer(QPrinterInfo::printerInfo(ToQString(queues_[index_])),

@@ -16,7 +16,9 @@
 
 namespace {
 
-constexpr int kPdfResolution = 1200;
+// As the "PDF file" printer: the sheet's pen widths are device pixels, drawn
+// for printers of about 600 dots per inch.
+constexpr int kPdfResolution = 600;
 constexpr int kPngResolution = 150;
 constexpr int kSheetHeightMm = 200;
 constexpr int kExitUnwritable = 1;
