@@ -1,7 +1,9 @@
 #include "pcf/pcfdebug_reader.h"
 
 #include <climits>
+#include <cmath>
 
+#include "env/cp1252.h"
 #include "pcf/text_helpers.h"
 
 namespace {
@@ -24,6 +26,27 @@ int LeadingInteger(const std::string& word) {
             value = INT_MAX;  // a bore this large matches nothing anyway
     }
     return static_cast<int>(negative ? -value : value);
+}
+
+// The nominal bore in millimetres of a bore given in inches (a file whose
+// header says "UNITS-BORE INCH"): the usual pipe sizes by their name, any
+// other size converted.
+int InchBoreToNominal(double inches) {
+    struct Size {
+        double inches;
+        int millimetres;
+    };
+    static constexpr Size kSizes[] = {{0.5, 15}, {0.75, 20}, {1, 25},   {1.25, 32}, {1.5, 40},
+                                      {2, 50},   {2.5, 65},  {3, 80},   {3.5, 90},  {4, 100},
+                                      {5, 125},  {6, 150},   {8, 200},  {10, 250},  {12, 300},
+                                      {14, 350}, {16, 400},  {18, 450}, {20, 500},  {24, 600}};
+    for (const auto& size : kSizes)
+        if (std::fabs(size.inches - inches) < 1e-6)
+            return size.millimetres;
+    double mm = inches * 25.4;
+    if (!(mm > -1e6 && mm < 1e6))
+        return 0;
+    return static_cast<int>(std::lround(mm));
 }
 
 }  // namespace
@@ -100,8 +123,11 @@ bool PcfReader::IsTagLine() const {
 
 void PcfReader::ReadHeader() {
     line.clear();
+    boreInInches = false;  // every file names its own units
     while (!AtEnd()) {
         NextLine();
+        if (Contains(Utf8Upper(line), "UNITS-BORE"))
+            boreInInches = Utf8Upper(PickWord(line, 2)) == "INCH";
         if (Contains(line, "PIPELINE-REFERENCE"))
             pipelineReference = PickWord(line, 2);
         if (Contains(line, "PIPING-SPEC"))
@@ -120,7 +146,8 @@ PcfPoint PcfReader::ParsePoint() const {
     point.x = TextToNum(PickWord(line, 2));
     point.y = TextToNum(PickWord(line, 3));
     point.z = TextToNum(PickWord(line, 4));
-    point.size = LeadingInteger(PickWord(line, 5));
+    point.size = boreInInches ? InchBoreToNominal(TextToNum(PickWord(line, 5)))
+                              : LeadingInteger(PickWord(line, 5));
     return point;
 }
 
@@ -152,7 +179,11 @@ bool PcfReader::ReadAngle(double& degrees) {
             return false;
         NextLine();
     }
-    degrees = TextToNum(PickWord(line, 2)) / 100;
+    // Angles are hundredths of a degree; some design systems write plain
+    // degrees ("ANGLE 90.0000"). No elbow bends less than 3.6 degrees, so a
+    // value up to 360 is taken as degrees.
+    double value = TextToNum(PickWord(line, 2));
+    degrees = value > 0 && value <= 360 ? value : value / 100;
     return true;
 }
 

@@ -35,6 +35,8 @@ class PcfReader {
     int componentType = kPcfFlange;
     std::string pipelineReference;
     std::string pipingSpec = "VMV-001";
+    // The header said "UNITS-BORE INCH": bores are read in inches.
+    bool boreInInches = false;
     PcfPoint p1;
     PcfPoint p2;
     PcfPoint centre;

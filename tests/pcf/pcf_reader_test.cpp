@@ -169,6 +169,40 @@ TEST_F(ReaderTest, AngleMissingBeforeTheEndOfTheFile) {
     EXPECT_TRUE(reader.AtEnd());
 }
 
+TEST_F(ReaderTest, AnglesInHundredthsOrInPlainDegrees) {
+    struct Case {
+        const char* word;
+        double degrees;
+    };
+    const Case cases[] = {{"9000", 90},    {"4500", 45}, {"4500,5", 45.005}, {"18000", 180},
+                          {"90.0000", 90}, {"90", 90},   {"2988", 29.88},    {"360", 360}};
+    for (const auto& c : cases) {
+        Open(std::string("ELBOW\n  ANGLE ") + c.word + "\n");
+        reader.NextLine();
+        reader.NextLine();
+        double angle = -1;
+        ASSERT_TRUE(reader.ReadAngle(angle)) << c.word;
+        EXPECT_NEAR(angle, c.degrees, 1e-9) << c.word;
+        reader.ClosePcf();
+    }
+}
+
+TEST_F(ReaderTest, InchBoresOfAnInchHeaderBecomeNominalMillimetres) {
+    Open(
+        "ISOGEN-FILES ISOGEN.FLS\nUNITS-BORE INCH\nPIPE\n"
+        "  END-POINT 0 0 0 2.0000 BW\n  END-POINT 0 0 0 0.75\n  CENTRE-POINT 0 0 0 7.0000\n");
+    reader.ReadHeader();
+    ASSERT_TRUE(reader.ReadEndPoints());
+    EXPECT_EQ(reader.p1.size, 50);
+    EXPECT_EQ(reader.p2.size, 20);
+    EXPECT_EQ(reader.centre.size, 178);  // not a pipe size of its own: converted
+    reader.ClosePcf();
+    Open("units-bore mm\nPIPE\n  END-POINT 0 0 0 50.0000\n  END-POINT 1 0 0 50\n");
+    reader.ReadHeader();
+    ASSERT_TRUE(reader.ReadEndPoints());
+    EXPECT_EQ(reader.p1.size, 50);  // the next file names its own units
+}
+
 TEST_F(ReaderTest, TagLinesAndSkipping) {
     Open("  TAG-NO P-101\nTAGX\nMATERIALS\nCOUPLING\n");
     reader.NextLine();
