@@ -28,28 +28,25 @@ void SheetPainter::TextSize(int size) {
 }
 
 void SheetPainter::RisingText(int x, int y, const std::string& text) {
-    c.font.name = "Arial";
-    c.font.size = NyFontSize(8);
-    c.font.color = kBlack;
-    c.brush = kWhite;
     // The style becomes italic alone: a bold font before a rising text is not kept.
     c.font.bold = false;
     c.font.italic = true;
-    // The text is drawn with a turned copy of the font; the canvas font itself
-    // is never left rotated.
-    int own = c.font.escapement;
-    c.font.escapement = 266;
-    c.TextOut(x, y, text);
-    c.font.escapement = own;
+    TurnedText(x, y, text, 266);
 }
 
 void SheetPainter::FallingText(int x, int y, const std::string& text) {
+    TurnedText(x, y, text, 3334);
+}
+
+void SheetPainter::TurnedText(int x, int y, const std::string& text, int escapement) {
     c.font.name = "Arial";
     c.font.size = NyFontSize(8);
     c.font.color = kBlack;
     c.brush = kWhite;
+    // The text is drawn with a turned copy of the font; the canvas font itself
+    // is never left rotated.
     int own = c.font.escapement;
-    c.font.escapement = 3334;
+    c.font.escapement = escapement;
     c.TextOut(x, y, text);
     c.font.escapement = own;
 }

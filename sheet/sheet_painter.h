@@ -127,6 +127,8 @@ class SheetPainter {
     bool RanOffPage() const { return ranOffPage_; }
 
   private:
+    // Rising and falling texts: Arial 8, black, on white, with a turned copy of the font.
+    void TurnedText(int x, int y, const std::string& text, int escapement);
     // Marks the page as overrun when the cursor has left the drawing surface.
     void NoteCursor();
     // The symbol of the current row, chosen by its part kind.
