@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -208,6 +209,12 @@ bool QtPrinter::EndDoc() {
         return Fail("kan ikke skrive PDF-filen i " + folder);
     }
 
+    // A stopped queue would take the job and hold it for an unknown time; the
+    // sheet is kept in the spool folder instead and tried again later.
+    if (QueueStopped(jobQueue_)) {
+        tempFile_.reset();
+        return Fail("utskriftskøen " + jobQueue_ + " er stoppet");
+    }
     jobId_ = cupsPrintFile(jobQueue_.c_str(), temp.c_str(), title_.c_str(), 0, nullptr);
     tempFile_.reset();
     if (jobId_ == 0) {
@@ -215,6 +222,16 @@ bool QtPrinter::EndDoc() {
         return Fail(why && *why ? why : "utskriftskøen tok ikke imot jobben");
     }
     return true;
+}
+
+bool QtPrinter::QueueStopped(const std::string& queue) {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
+    if (!dest)
+        return false;
+    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    bool stopped = state && std::atoi(state) == IPP_PSTATE_STOPPED;
+    cupsFreeDests(1, dest);
+    return stopped;
 }
 
 int QtPrinter::QueryJobState() {
@@ -234,6 +251,15 @@ bool QtPrinter::Printing() {
     if (jobId_ == 0)
         return false;
     int state = QueryJobState();
+    // A job waiting on a queue that was stopped after it was handed over is
+    // taken back, so that it cannot print later as well as at the next try.
+    if ((state == IPP_JSTATE_PENDING || state == IPP_JSTATE_HELD) && QueueStopped(jobQueue_)) {
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, jobQueue_.c_str(), jobId_, 0);
+        failed_ = true;
+        lastError_ = "utskriftskøen " + jobQueue_ + " er stoppet";
+        jobId_ = 0;
+        return false;
+    }
     if (IsFailedJobState(state) && !failed_) {
         failed_ = true;
         lastError_ = state == IPP_JSTATE_CANCELED ? "jobben ble avbrutt" : "jobben ble stoppet";

@@ -58,6 +58,8 @@ class QtPrinter : public Printer {
     PageSetup CurrentPageSetup();
     // The job's state in CUPS, 0 when CUPS does not know it (any more).
     int QueryJobState();
+    // Whether the queue has been stopped (cupsdisable): it holds every job.
+    static bool QueueStopped(const std::string& queue);
     bool Fail(const std::string& why);
     void CloseDocument();
 

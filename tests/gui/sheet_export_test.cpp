@@ -13,13 +13,14 @@
 
 namespace {
 
-const char* kCorpusPcf = "glbconv__10inch_3branch_3D.pcf";
+// One of the demo spools: flanges, pipes, a bend, a tee and an open end.
+const char* kExamplePcf = "examples/cooling-sw205-sp03.pcf";
 
 class SheetExport : public ::testing::Test {
   protected:
     void SetUp() override {
         EnsureQtApp();
-        std::filesystem::copy_file(std::filesystem::path(VIMO_CORPUS_DIR) / kCorpusPcf,
+        std::filesystem::copy_file(std::filesystem::path(VIMO_SOURCE_DIR) / kExamplePcf,
                                    t.work / "Line1.PCF");
         t.p().Start({});
     }

@@ -24,6 +24,17 @@ TEST(PosixHostInfo, PrinterSpoolFolderFromCupsFiles) {
 
 TEST(PosixHostInfo, EnvironmentStandIns) {
     PosixHostInfo host;
+    // The variables are put back afterwards: other tests use the temporary folder.
+    struct Saved {
+        const char* name;
+        std::string value;
+        bool set;
+    };
+    std::vector<Saved> saved;
+    for (const char* name : {"APPDATA", "XDG_DATA_HOME", "HOME", "TEMP", "TMPDIR"}) {
+        const char* v = std::getenv(name);
+        saved.push_back({name, v ? v : "", v != nullptr});
+    }
     ::setenv("APPDATA", "/data/app", 1);
     EXPECT_EQ(host.Env("APPDATA"), "/data/app");
     ::unsetenv("APPDATA");
@@ -37,6 +48,12 @@ TEST(PosixHostInfo, EnvironmentStandIns) {
     EXPECT_EQ(host.Env("TEMP"), "/scratch");
     EXPECT_FALSE(host.ProgramPath().empty());
     EXPECT_EQ(host.WorkingFolder().back(), '/');
+    for (const auto& v : saved) {
+        if (v.set)
+            ::setenv(v.name, v.value.c_str(), 1);
+        else
+            ::unsetenv(v.name);
+    }
 }
 
 TEST(PosixShell, RunsProgramsWithAnArgumentVectorNeverAShell) {
@@ -70,7 +87,7 @@ TEST(UnattendedDialogs, BoxesBecomeReportedLinesAndNothingWaits) {
 
 TEST(FileAccess, ReadOnlyMeansNoWriteBitForEveryUser) {
     namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / ("vimo-access-" + std::to_string(::getpid()));
+    fs::path dir = fs::path("/tmp") / ("vimo-access-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     std::string file = (dir / "a.txt").string();
     { std::ofstream(file) << "x"; }

@@ -159,7 +159,7 @@ TEST_F(PreviewPrint, WithoutArgumentsTheSheetIsInTheTmpFolder) {
 }
 
 TEST_F(PreviewPrint, APcfOnTheCommandLineIsConvertedNextToItself) {
-    const auto corpus = std::filesystem::path(VIMO_CORPUS_DIR) / "fmt__TC2_MessySyntax.pcf";
+    const auto corpus = std::filesystem::path(VIMO_SOURCE_DIR) / "examples/fuel-fo314-sp02.pcf";
     const auto pcf = t.work / "Jobs" / "Line1.PCF";
     std::filesystem::create_directories(pcf.parent_path());
     std::filesystem::copy_file(corpus, pcf);
@@ -181,7 +181,7 @@ TEST_F(PreviewPrint, AMissingPcfEndsWithTheErrorNumberOfTheFailedOpening) {
 }
 
 TEST_F(PreviewPrint, CommandLinePrintLoadsThenPrintsWithTheDialog) {
-    const auto corpus = std::filesystem::path(VIMO_CORPUS_DIR) / "fmt__TC2_MessySyntax.pcf";
+    const auto corpus = std::filesystem::path(VIMO_SOURCE_DIR) / "examples/fuel-fo314-sp02.pcf";
     std::filesystem::copy_file(corpus, t.work / "Line2.pcf");
     ASSERT_EQ(form.HandleCommandLine({"Line2.pcf", "-print"}), 0);
 
