@@ -45,8 +45,9 @@ class ConvertTest : public ::testing::Test {
         WrittenSheet sheet = SplitSheet(TestProgram::ReadFile(ppvPath));
         EXPECT_TRUE(sheet.wellFormed);
         EXPECT_TRUE(sheet.endTable);
-        if (!sheet.rows.empty())
+        if (!sheet.rows.empty()) {
             EXPECT_EQ(sheet.rows[0], kHeadingCells);
+        }
         return sheet;
     }
 
@@ -262,10 +263,12 @@ TEST_F(ConvertTest, LengthDecimalsComeFromTheSetting) {
         EXPECT_EQ(fresh.p().LengthDecimals, c.decimals) << c.setting;
         WrittenSheet sheet = SplitSheet(TestProgram::ReadFile(ppv));
         ASSERT_EQ(sheet.rows.size(), 2u) << c.setting;
-        if (c.length)
+        if (c.length) {
             EXPECT_EQ(sheet.rows[1][2], c.length) << c.setting;
-        if (!c.length)
+        }
+        if (!c.length) {
             EXPECT_EQ(sheet.rows[1][2], "1000." + std::string(255, '0'));
+        }
         bool warned = false;
         for (const auto& line : fresh.p().textfil.LogList)
             warned = warned || line.find("ADVARSEL: Avrunding_Lengde er ikke et heltall") !=

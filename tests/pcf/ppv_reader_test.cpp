@@ -101,8 +101,9 @@ TEST(PpvReaderTest, NumericTokensAcceptOnlyTheirForms) {
     for (const auto& c : integers) {
         std::int64_t v = 0;
         EXPECT_EQ(ParsePpvInteger(c.token, v), c.ok) << c.token;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(v, c.value) << c.token;
+        }
     }
     const struct {
         const char* token;
@@ -115,8 +116,9 @@ TEST(PpvReaderTest, NumericTokensAcceptOnlyTheirForms) {
     for (const auto& c : reals) {
         double v = 0;
         EXPECT_EQ(ParsePpvReal(c.token, v), c.ok) << c.token;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_DOUBLE_EQ(v, c.value) << c.token;
+        }
     }
 }
 

@@ -170,8 +170,9 @@ TEST_F(XmlReaderTest, DefaultHandlerLogsOnlyWhenVerbose) {
         textfil.LogVerbose = verbose;
         xml().xmlerror(7004, "Feil under lukking av fil");
         ASSERT_EQ(textfil.LogList.size(), verbose ? 1u : 0u);
-        if (verbose)
+        if (verbose) {
             EXPECT_NE(textfil.LogList[0].find(" XML: 7004 Feil under lukking av fil"),
                       std::string::npos);
+        }
     }
 }

@@ -345,8 +345,9 @@ TEST(BendSymbols, PartBuildingViewByDirectionCode) {
         EXPECT_EQ(b.TextAt("12"), (std::vector<int>{60 + tc.marker.x, 120 + tc.marker.y}));
         EXPECT_EQ(b.TextAt(tc.word), (std::vector<int>{64 + sx, 109 + sy}));
         EXPECT_EQ(b.TextAt("300.0"), (std::vector<int>{67 + sx, 117 + sy})) << "length unchanged";
-        if (tc.shortStep)
+        if (tc.shortStep) {
             EXPECT_NE(b.FindLine(60, 120, 64, 118), std::nullopt);
+        }
 
         // Two dashed steps, then the straight branch at the end.
         auto first = b.FindLine(60 + sx, 120 + sy, 70 + sx, 115 + sy);

@@ -182,7 +182,8 @@ TEST(TitleBlock, LogoOnlyWhenWantedAndReadable) {
         page.Draw();
         EXPECT_TRUE(page.canvas.Calls("CopyBitmap").empty());
         EXPECT_EQ(page.LogHas("ADVARSEL:"), c.warned) << (c.file ? c.file : "(none)");
-        if (c.warned)
+        if (c.warned) {
             EXPECT_TRUE(page.LogHas("logo.bmp"));
+        }
     }
 }
