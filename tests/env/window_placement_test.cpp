@@ -2,27 +2,19 @@
 
 #include "env/qv_reg.h"
 #include "env/qv_reg_window.h"
+#include "tests/fakes/fake_placement.h"
 #include "tests/fakes/test_program.h"
 
 namespace {
 
-class FakeWindow : public PlacementWindow {
+class FakeWindow : public FakePlacement<PlacementWindow> {
   public:
-    int left = 10, top = 20, width = 370, height = 84;
-    bool maximized = false;
-    int screenWidth = 1280, screenHeight = 1024;
-    int Left() const override { return left; }
-    int Top() const override { return top; }
-    int Width() const override { return width; }
-    int Height() const override { return height; }
-    bool Maximized() const override { return maximized; }
-    void SetLeft(int v) override { left = v; }
-    void SetTop(int v) override { top = v; }
-    void SetWidth(int v) override { width = v; }
-    void SetHeight(int v) override { height = v; }
-    void Maximize() override { maximized = true; }
-    int ScreenWidth() const override { return screenWidth; }
-    int ScreenHeight() const override { return screenHeight; }
+    FakeWindow() {
+        left = 10;
+        top = 20;
+        screenWidth = 1280;
+        screenHeight = 1024;
+    }
 };
 
 class WindowPlacementTest : public ::testing::Test {

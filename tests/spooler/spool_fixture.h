@@ -11,17 +11,15 @@
 #include "preview/oppsett.h"
 #include "preview/preview.h"
 #include "spooler/vimoprnu.h"
+#include "tests/fakes/fake_placement.h"
 #include "tests/fakes/test_program.h"
 
 namespace fs = std::filesystem;
 
 // A spooler window without a display: records what it is asked to do and can
 // act while a cycle runs (as a close or an error arriving mid-cycle would).
-class FakeSpoolerView : public SpoolerView {
+class FakeSpoolerView : public FakePlacement<SpoolerView> {
   public:
-    int left = 0, top = 0, width = 370, height = 84;
-    bool maximized = false;
-    int screenWidth = 1920, screenHeight = 1080;
     int refreshes = 0;
     std::vector<std::string> repaintedStatus;
     std::vector<std::array<Rgb, kLampCount>> repaintedLamps;
@@ -39,18 +37,6 @@ class FakeSpoolerView : public SpoolerView {
     }
     void ApplyTimer(int intervalMs) override { timers.push_back(intervalMs); }
     void CloseWindow() override { ++closes; }
-    int Left() const override { return left; }
-    int Top() const override { return top; }
-    int Width() const override { return width; }
-    int Height() const override { return height; }
-    bool Maximized() const override { return maximized; }
-    void SetLeft(int v) override { left = v; }
-    void SetTop(int v) override { top = v; }
-    void SetWidth(int v) override { width = v; }
-    void SetHeight(int v) override { height = v; }
-    void Maximize() override { maximized = true; }
-    int ScreenWidth() const override { return screenWidth; }
-    int ScreenHeight() const override { return screenHeight; }
 };
 
 // A program with its windows, a spool, an archive and a log folder of its own.
